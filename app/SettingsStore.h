@@ -1,0 +1,55 @@
+#pragma once
+// Everything the museum remembers between runs, and the data directory.
+// One instance for the whole program: CSettingsStore::Instance().
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CSettingsStore {
+public:
+    static CSettingsStore& Instance();
+
+    // Fixes the data directory (the working directory now) and the settings
+    // file "<dir>/<program name>.INI". Returns 0.
+    int Init();
+    // The same with an explicit directory and program name (tests, tools).
+    int Init(const std::string& workingDir, const std::string& programName);
+
+    const std::string& GetDataDir() const { return m_dataDir; }
+    const std::string& GetSettingsPath() const { return m_settingsPath; }
+    // "<data dir>/TxtData/<fileName>".
+    std::string GetDataFilePath(std::string_view fileName) const;
+
+    int GetOnePoint();
+    void SetOnePoint(int value);
+    int GetOnePointView();
+    void SetOnePointView(int value);
+    int GetKironoNo(int def = 0);
+    void SetKironoNo(int value);
+    int GetKironoMode(int def = 0);
+    void SetKironoMode(int value);
+    int GetKironoView();
+    void SetKironoView(int value);
+
+    std::string GetWindowPos();
+    void SetWindowPos(const std::string& text);
+
+    // Search history, section "Find Strings": at most 16 written, in order.
+    void SaveFindStrings(const std::vector<std::string>& entries);
+    // Reads Find1, Find2, ... up to the first empty value.
+    std::vector<std::string> LoadFindStrings();
+
+    // Plain profile access for the bar layout ("General..." sections) and
+    // the recent-document list.
+    std::string GetProfileString(std::string_view section, std::string_view key,
+                                 std::string_view def = {});
+    void WriteProfileString(std::string_view section, std::string_view key,
+                            std::string_view value);
+    int GetProfileInt(std::string_view section, std::string_view key, int def);
+    void WriteProfileInt(std::string_view section, std::string_view key, int value);
+
+private:
+    CSettingsStore() = default;
+    std::string m_dataDir;
+    std::string m_settingsPath;
+};

@@ -340,8 +340,9 @@ TEST(MuseumData, HelpOpensOnContentsWithWorkingLinks) {
         EXPECT_GT(links, 0) << t.key[0] << " links nowhere";
     }
     for (const Topic& t : topics) {
-        if (t.key[0] != "目次" && !t.listColumns)
+        if (t.key[0] != "目次" && !t.listColumns) {
             EXPECT_TRUE(linkedTo.count(t.key[0])) << t.key[0] << " is only in the contents";
+        }
     }
 }
 

@@ -433,7 +433,8 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
         if (!r.creatures.empty()) lines.push_back("句には" + r.creatures + "が詠まれている。");
         lines.push_back(WhenSentence(r, entry));
         if (const std::string s = SourceSentence(source); !s.empty()) lines.push_back(s);
-        if (r.year != 0 && !(entry.hasYears && entry.yearFrom != 0) && r.yearFrom == 0) {
+        const int from = entry.hasYears ? entry.yearFrom : r.yearFrom;
+        if (r.year != 0 && from == 0) {
             const int year = entry.hasYears ? entry.year : r.year;
             if (const char* c = YearContext(year)) lines.push_back(c);
         }

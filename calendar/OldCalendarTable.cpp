@@ -15,6 +15,11 @@ constexpr long long kCycleOffset = 37;
 
 }  // namespace
 
+// Every holder builds its own table, so building must stay cheap: the calls
+// of SetYear are inlined into this loop.
+#if defined(__GNUC__)
+__attribute__((flatten))
+#endif
 COldCalendarTable::COldCalendarTable()
     : m_firstYear(kFirstYear), m_bigMonthDays(30), m_smallMonthDays(29), m_years() {
     platform::CopyToField(m_bigLabel, sizeof m_bigLabel, "大");
@@ -45,29 +50,43 @@ void COldCalendarTable::SetYear(int year, int flag1, int flag2, int flag3, int f
     const int flags[12] = {flag1, flag2, flag3, flag4, flag5, flag6,
                            flag7, flag8, flag9, flag10, flag11, flag12};
 
-    // A leap month can only follow one of the twelve regular months.
+    // A leap month can only follow one of the twelve regular months; it takes
+    // the position after that month, and the later months move up by one.
     const bool leap = leapAfter >= 1 && leapAfter <= 12;
-    rec.monthSizes[0] = leap ? 1 : 0;
-    rec.monthSizes[13] = 0;
-    rec.leapPresent = 0;
-    rec.leapPosition = 0;
-    const int count = leap ? 13 : 12;
-    int next = 0;
-    int days = 0;
-    for (int i = 1; i <= count; ++i) {
-        int flag;
-        if (leap && i == leapAfter + 1) {
-            flag = leapFlag;
-            rec.leapPosition = i;
-            rec.leapPresent = 1;
-        } else {
-            flag = flags[next++];
-        }
-        rec.monthSizes[i] = flag ? 1 : 0;
-        days += flag ? m_bigMonthDays : m_smallMonthDays;
+    const int before = leap ? leapAfter : 12;  // regular months before the leap month
+    char* sizes = rec.monthSizes;
+    int bigMonths = 0;
+    for (int m = 1; m <= before; ++m) {
+        const char big = flags[m - 1] != 0;
+        sizes[m] = big;
+        bigMonths += big;
     }
-    rec.daysInYear = days;
-    platform::CopyToField(rec.eraName, sizeof rec.eraName, eraName ? eraName : "");
+    for (int m = before + 1; m <= 12; ++m) {
+        const char big = flags[m - 1] != 0;
+        sizes[m + 1] = big;
+        bigMonths += big;
+    }
+    // Without a leap month this clears the unused entry 13.
+    const char leapBig = leap && leapFlag != 0;
+    sizes[before + 1] = leapBig;
+    bigMonths += leapBig;
+    sizes[0] = leap ? 1 : 0;
+    const int count = leap ? 13 : 12;
+    rec.leapPresent = leap ? 1 : 0;
+    rec.leapPosition = leap ? before + 1 : 0;
+    rec.daysInYear = bigMonths * m_bigMonthDays + (count - bigMonths) * m_smallMonthDays;
+
+    // Era names fit their field; a longer text is cut at a character boundary.
+    if (eraName == nullptr) eraName = "";
+    std::size_t length = 0;
+    for (; length + 1 < sizeof rec.eraName && eraName[length] != '\0'; ++length) {
+        rec.eraName[length] = eraName[length];
+    }
+    if (eraName[length] == '\0') {
+        rec.eraName[length] = '\0';
+    } else {
+        platform::CopyToField(rec.eraName, sizeof rec.eraName, eraName);
+    }
     rec.eraYear = eraYear;
 }
 

@@ -482,7 +482,8 @@ int main(int argc, char** argv) {
             const std::string name = src.filename().string();
             std::vector<std::string> lines = ReadLines(src);
             for (std::size_t n = 0; n < lines.size(); ++n)
-                lines[n] = ResolvePlaceholders(lines[n], data,
+                if (lines[n].rfind("//", 0) != 0)  // comments stay as written
+                    lines[n] = ResolvePlaceholders(lines[n], data,
                                                src.string() + ":" + std::to_string(n + 1));
             WriteCp932(outDir / name, lines, src.string());
         }

@@ -1,0 +1,43 @@
+#pragma once
+// Reading a data file as text lines, the way the program's readers see them:
+// the line feed ends a line and is not part of it, a carriage return right
+// before a line feed (or at the end of the file) is dropped, a lone carriage
+// return stays a byte of its line, and a line ends at its first NUL byte
+// (the rest of that line is read and discarded). The last line needs no line
+// feed; an empty file has no lines. Only regular files open: a directory, a
+// device or a pipe in place of the file counts as unreadable.
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+namespace platform {
+
+class CTextFile {
+public:
+    CTextFile() = default;
+    ~CTextFile();
+    CTextFile(const CTextFile&) = delete;
+    CTextFile& operator=(const CTextFile&) = delete;
+
+    // False when the file cannot be opened for reading or is no regular file.
+    bool Open(const std::string& path);
+    void Close();
+    bool IsOpen() const { return m_file != nullptr; }
+
+    // The next whole line, any length; false at the end of the file.
+    bool ReadLine(std::string* line);
+    // The next piece of a line: at most maxBytes bytes, cut at a Shift-JIS
+    // character boundary; the rest of a longer line comes as the next piece.
+    // false at the end of the file.
+    bool ReadPiece(std::string* piece, std::size_t maxBytes);
+
+private:
+    int Next();  // next byte or EOF
+    void Unread(int c) { m_pushed[m_pushedCount++] = c; }
+
+    std::FILE* m_file = nullptr;
+    int m_pushed[2] = {};  // bytes read ahead, the last one is read next
+    int m_pushedCount = 0;
+};
+
+}  // namespace platform

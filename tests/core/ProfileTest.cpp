@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <climits>
+#include <filesystem>
+
+#include "platform/Profile.h"
+#include "tests/core/ReaderTestSupport.h"
+
+using namespace platform;
+using testsupport::ReadFile;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+std::vector<std::string> DirectoryEntries(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) names.push_back(e.path().filename());
+    return names;
+}
+
+TEST(Profile, MissingFileSectionOrKeyGivesTheDefault) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    EXPECT_EQ(GetPrivateProfileString(ini, "Settings", "WindowPos", "none"), "none");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 7), 7);
+    WriteFile(ini, "[Settings]\nonepoint=3\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 7), 3);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "kironoNo", 7), 7);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Other", "onepoint", 7), 7);
+    EXPECT_EQ(GetPrivateProfileString(ini, "Settings", "WindowPos"), "");
+    // Reading never creates a file.
+    EXPECT_FALSE(std::filesystem::exists(dir / "absent.INI"));
+    GetPrivateProfileInt(dir / "absent.INI", "Settings", "x", 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "absent.INI"));
+}
+
+TEST(Profile, IntegersReadTheLeadingDecimalNumber) {
+    EXPECT_EQ(ParseProfileInt("42"), 42);
+    EXPECT_EQ(ParseProfileInt("-17"), -17);
+    EXPECT_EQ(ParseProfileInt("12abc"), 12);
+    EXPECT_EQ(ParseProfileInt("abc"), 0);
+    EXPECT_EQ(ParseProfileInt(" 5"), 5);
+    EXPECT_EQ(ParseProfileInt("-"), 0);
+    EXPECT_EQ(ParseProfileInt("99999999999999999999999"), INT_MAX);
+    EXPECT_EQ(ParseProfileInt("-99999999999999999999999"), INT_MIN);
+    EXPECT_EQ(ParseProfileInt("2147483647"), INT_MAX);
+    EXPECT_EQ(ParseProfileInt("-2147483648"), INT_MIN);
+
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[S]\ntext=abc\nempty=\nneg=-3\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "text", 9), 0);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "empty", 9), 9);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "neg", 9), -3);
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "S", "big", INT_MIN));
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "big", 0), INT_MIN);
+}
+
+TEST(Profile, NamesIgnoreAsciiCaseButNotTheBytesOfDoubleByteCharacters) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "kironoNo", 5));
+    EXPECT_EQ(GetPrivateProfileInt(ini, "SETTINGS", "KIRONONO", 0), 5);
+    // Writing under another spelling replaces the key, it adds no second one.
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "settings", "KironoNo", 6));
+    EXPECT_EQ(ReadFile(ini), "[Settings]\nKironoNo=6\n");
+
+    // "ア" is 83 41 and "ャ" is 83 61: only the trail byte differs, by the
+    // case of an ASCII letter. They are different names.
+    ASSERT_TRUE(WritePrivateProfileString(ini, "ア", "キー", "one"));
+    EXPECT_EQ(GetPrivateProfileString(ini, "ャ", "キー", "none"), "none");
+    EXPECT_EQ(GetPrivateProfileString(ini, "ア", "キー", "none"), "one");
+}
+
+TEST(Profile, WritingOneKeyKeepsEverythingElse) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    const std::string before =
+        "; made by hand\n"
+        "stray line before any section\n"
+        "[General-Bar0]\n"
+        "Visible=1\n"
+        "\n"
+        "[Settings]\n"
+        "onepoint=4\n"
+        "garbage without equals\n"
+        "kironoMode=2\n"
+        "\n"
+        "[Recent File List]\n"
+        "File1=/museum/a\n";
+    WriteFile(ini, before);
+
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "onepoint", 9));
+    std::string expected = before;
+    expected.replace(expected.find("onepoint=4"), 10, "onepoint=9");
+    EXPECT_EQ(ReadFile(ini), expected);
+
+    // A new key goes to the end of its own section, before the blank line.
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "kironoView", 0));
+    expected.insert(expected.find("kironoMode=2\n") + 13, "kironoView=0\n");
+    EXPECT_EQ(ReadFile(ini), expected);
+
+    // A new section is appended after a blank line.
+    ASSERT_TRUE(WritePrivateProfileString(ini, "Find Strings", "Find1", "古池"));
+    expected += "\n[Find Strings]\nFind1=古池\n";
+    EXPECT_EQ(ReadFile(ini), expected);
+    EXPECT_EQ(GetPrivateProfileString(ini, "Recent File List", "File1"), "/museum/a");
+}
+
+TEST(Profile, CrLfFilesKeepTheirLineEnds) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[Settings]\r\nonepoint=4\r\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 0), 4);
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "kironoNo", 1));
+    EXPECT_EQ(ReadFile(ini), "[Settings]\r\nonepoint=4\r\nkironoNo=1\r\n");
+}
+
+TEST(Profile, ValuesAreKeptByteForByte) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    // "表" and "ソ" end in 5C; blanks around the value and "=" inside it stay.
+    const std::string value = "  表ソ a=b ]  ";
+    ASSERT_TRUE(WritePrivateProfileString(ini, "Find Strings", "Find1", value));
+    EXPECT_EQ(GetPrivateProfileString(ini, "Find Strings", "Find1"), value);
+    // A line break cannot smuggle a section or a key into the file.
+    ASSERT_TRUE(WritePrivateProfileString(ini, "S", "k", "x\n[Settings]\nkironoNo=5"));
+    EXPECT_EQ(GetPrivateProfileString(ini, "S", "k"), "x");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "kironoNo", -1), -1);
+    // Names that cannot be written back faithfully are refused.
+    EXPECT_FALSE(WritePrivateProfileString(ini, "S", "a=b", "v"));
+    EXPECT_FALSE(WritePrivateProfileString(ini, "S]", "k", "v"));
+    EXPECT_FALSE(WritePrivateProfileString(ini, "", "k", "v"));
+    EXPECT_FALSE(WritePrivateProfileString(ini, "S", "", "v"));
+}
+
+TEST(Profile, GarbageFilesReadAsDefaultsAndSurviveAWrite) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage.push_back(static_cast<char>((i * 7919) % 251));
+    garbage += "\nonepoint=5\n";  // a key line outside every section
+    WriteFile(ini, garbage);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 1), 1);
+    EXPECT_EQ(ReadFile(ini), garbage);  // reading wrote nothing
+
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "onepoint", 2));
+    const std::string after = ReadFile(ini);
+    EXPECT_EQ(after.substr(0, garbage.size()), garbage);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 1), 2);
+
+    // A NUL byte ends a value as it ends a C string.
+    WriteFile(ini, std::string("[S]\nk=ab\0cd\n", 12));
+    EXPECT_EQ(GetPrivateProfileString(ini, "S", "k"), "ab");
+}
+
+TEST(Profile, TheFirstSectionAndKeyOfAName) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[S]\nk=1\nk=2\n[S]\nk=3\nj=4\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "k", 0), 1);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "j", 0), 0);
+    const auto entries = GetPrivateProfileSection(ini, "s");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0], (ProfileEntry{"k", "1"}));
+}
+
+TEST(Profile, AFailedWriteLeavesTheOldFileWhole) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    const std::string before = "[Settings]\nonepoint=4\n";
+    WriteFile(ini, before);
+
+    // A full disk: the file size limit stops the temporary file half-way.
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    void (*oldHandler)(int) = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = WritePrivateProfileString(ini, "Settings", "WindowPos", std::string(500, '1'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(ReadFile(ini), before);
+    EXPECT_EQ(DirectoryEntries(dir.Path()), std::vector<std::string>{"k.INI"});
+
+    // No directory to write in.
+    EXPECT_FALSE(WritePrivateProfileInt(dir / "none/k.INI", "S", "k", 1));
+    // A directory in place of the file is neither read nor replaced.
+    std::filesystem::create_directory(dir / "d.INI");
+    EXPECT_EQ(GetPrivateProfileInt(dir / "d.INI", "S", "k", 3), 3);
+    EXPECT_FALSE(WritePrivateProfileInt(dir / "d.INI", "S", "k", 1));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "d.INI"));
+
+    // A successful write leaves no temporary file behind.
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "onepoint", 5));
+    EXPECT_EQ(DirectoryEntries(dir.Path()).size(), 2u);
+}
+
+}  // namespace

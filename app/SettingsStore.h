@@ -5,12 +5,16 @@
 #include <string_view>
 #include <vector>
 
+#include "app/WindowPlacement.h"
+
 class CSettingsStore {
 public:
     static CSettingsStore& Instance();
 
     // Fixes the data directory (the working directory now) and the settings
-    // file "<dir>/<program name>.INI". Returns 0.
+    // file "<dir>/<program name>.INI". When the working directory is not
+    // writable, the settings file is "<config>/kirokan/<program name>.INI"
+    // under $XDG_CONFIG_HOME (or ~/.config) instead. Returns 0.
     int Init();
     // The same with an explicit directory and program name (tests, tools).
     int Init(const std::string& workingDir, const std::string& programName);
@@ -33,6 +37,11 @@ public:
 
     std::string GetWindowPos();
     void SetWindowPos(const std::string& text);
+    // WindowPos from a placement: flags 2 when the window is maximised, else 0.
+    void SaveWindowPlacement(WindowPlacement placement, bool maximized);
+    // False when WindowPos is empty or not ten valid numbers (*placement is
+    // then untouched).
+    bool RestoreWindowPlacement(WindowPlacement* placement);
 
     // Search history, section "Find Strings": at most 16 written, in order.
     void SaveFindStrings(const std::vector<std::string>& entries);
@@ -50,6 +59,9 @@ public:
 
 private:
     CSettingsStore() = default;
+    // Creates the configuration directory before a write that goes there.
+    bool PrepareWrite();
     std::string m_dataDir;
     std::string m_settingsPath;
+    std::string m_configDir;  // set when the settings live in the user's configuration directory
 };

@@ -31,19 +31,3 @@ static void BM_ToWesternLastDay(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ToWesternLastDay)->Unit(benchmark::kMicrosecond);
-
-// A whole year of the calendar list: every day through ToWestern and GetDayCycle.
-static void BM_FillYear1694(benchmark::State& state) {
-    const auto table = std::make_unique<COldCalendarTable>();
-    for (auto _ : state) {
-        const int count = table->GetLeapPosition(1694) ? 13 : 12;
-        for (int p = 1; p <= count; ++p) {
-            const int days = table->GetMonthDays(1694, p);
-            for (int d = 1; d <= days; ++d) {
-                benchmark::DoNotOptimize(table->ToWestern(1694, p, d));
-                benchmark::DoNotOptimize(table->GetDayCycle(1694, p, d));
-            }
-        }
-    }
-}
-BENCHMARK(BM_FillYear1694)->Unit(benchmark::kMicrosecond);

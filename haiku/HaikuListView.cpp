@@ -79,6 +79,7 @@ CHaikuListView::CHaikuListView(QWidget* parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(font()).height() + 2);
     horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setMinimumSectionSize(1);  // the "No" column is only four characters wide
     horizontalHeader()->setSortIndicatorShown(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

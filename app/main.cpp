@@ -1,14 +1,12 @@
 #include <QApplication>
-#include <QMainWindow>
 
-#include "platform/QtCodec.h"
-#include "res/Strings.h"
+#include "app/KirokanApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(platform::ToQString(res::LoadString(res::IDR_MAINFRAME)));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    CKirokanApp theApp;
+    if (!theApp.InitInstance()) return 1;
+    const int result = app.exec();
+    theApp.ExitInstance();
+    return result;
 }

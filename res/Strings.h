@@ -3,19 +3,18 @@
 // Texts are Shift-JIS. A command's prompt string is "status text\ntool tip".
 #include <string>
 
-namespace res {
+#include "res/ResourceIds.h"
 
-enum : int {
-    IDR_MAINFRAME = 128,       // main window title
-    IDS_APP_TITLE = 57344,     // application title (message box caption)
-    IDS_IDLE_MESSAGE = 57345,  // status bar idle text
-    IDS_SEARCH_BAR = 32800,    // search bar caption "検索\n検索"
-};
+namespace res {
 
 // The text with that id, or an empty string when the table has none.
 std::string LoadString(int id);
 
 // True when the table holds a text with that id.
 bool HasString(int id);
+
+// The n-th (from 0) newline-separated field of string id, or empty:
+// field 0 of a prompt is the status-bar text, field 1 the tool tip.
+std::string LoadStringField(int id, int n);
 
 }  // namespace res

@@ -1,0 +1,85 @@
+#include "app/CommandTable.h"
+
+#include <cstdio>
+
+#include "app/SettingsStore.h"
+#include "res/ResourceIds.h"
+#include "res/Strings.h"
+
+namespace {
+
+using namespace res;
+
+constexpr MuseumCommand kCommands[] = {
+    {ID_HAIKU_REGISTER, CommandAction::OpenHaikuList, 0},
+    {ID_HAIKU_OUFUSHA, CommandAction::OpenHaikuList, 1},
+    {ID_HAIKU_SHINCHOSHA, CommandAction::OpenHaikuList, 2},
+    {ID_HAIKU_ICHINICHI, CommandAction::OpenHaikuList, 3},
+    {ID_HAIKU_NENPU, CommandAction::OpenHaikuList, 4},
+    {ID_WORK_COLLECTION, CommandAction::TextWork, 4},
+    {ID_WORK_OKUNO, CommandAction::TextWork, 0},
+    {ID_WORK_SARASINA, CommandAction::TextWork, 8},
+    {ID_WORK_NOZARASI, CommandAction::TextWork, 9},
+    {ID_WORK_KASIMA, CommandAction::TextWork, 10},
+    {ID_WORK_KOBUMI, CommandAction::TextWork, 11},
+    {ID_WORK_SAGA, CommandAction::TextWork, 12},
+    {ID_LIFE_CHRONOLOGY, CommandAction::TextWork, 2},
+    {ID_LIFE_FRIENDS, CommandAction::TextWork, 3},
+    {ID_LIFE_MEMORIALS, CommandAction::TextWork, 6},
+    {ID_LIFE_MONUMENTS, CommandAction::TextWork, 1},
+    {ID_DATA_HAIKU_CARD, CommandAction::HaikuCard, 0},
+    {ID_DATA_NATURE, CommandAction::TextWork, 5},
+    {ID_DATA_GLOSSARY, CommandAction::TextWork, 7},
+    {ID_CALENDAR_TABLE, CommandAction::OpenCalendar, 1644},
+    {ID_CALENDAR_YEAR, CommandAction::ViewOnly, 0},
+    {ID_HELP_CONTENTS, CommandAction::HelpContents, 0},
+    {ID_APP_ABOUT, CommandAction::About, 0},
+    {ID_ONE_POINT, CommandAction::OnePointTips, 0},
+    {ID_FIND, CommandAction::ViewOnly, 0},
+    {ID_FILE_NEW, CommandAction::FileNew, 0},
+    {ID_FILE_OPEN, CommandAction::FileOpen, 0},
+    {ID_FILE_CLOSE, CommandAction::FileClose, 0},
+    {ID_FILE_SAVE, CommandAction::FileSave, 0},
+    {ID_FILE_PRINT, CommandAction::ViewOnly, 0},
+    {ID_APP_EXIT, CommandAction::AppExit, 0},
+    {ID_VIEW_TOOLBAR, CommandAction::ToggleToolBar, 0},
+    {ID_VIEW_STATUS_BAR, CommandAction::ToggleStatusBar, 0},
+    {ID_WINDOW_NEW, CommandAction::WindowNew, 0},
+    {ID_WINDOW_CASCADE, CommandAction::WindowCascade, 0},
+    {ID_WINDOW_TILE_HORZ, CommandAction::WindowTile, 0},
+    {ID_WINDOW_ARRANGE, CommandAction::WindowArrange, 0},
+    {ID_EDIT_COPY, CommandAction::NoHandler, 0},
+    {ID_EDIT_CUT, CommandAction::NoHandler, 0},
+    {ID_EDIT_PASTE, CommandAction::NoHandler, 0},
+    {ID_EDIT_UNDO, CommandAction::NoHandler, 0},
+    {ID_CONTEXT_HELP, CommandAction::NoHandler, 0},
+    {ID_NEXT_PANE, CommandAction::NoHandler, 0},
+    {ID_PREV_PANE, CommandAction::NoHandler, 0},
+};
+
+}  // namespace
+
+std::span<const MuseumCommand> GetCommandTable() { return kCommands; }
+
+const MuseumCommand* FindCommand(int id) {
+    for (const MuseumCommand& c : kCommands)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+std::string GetCommandPrompt(int id) { return res::LoadStringField(id, 0); }
+
+std::string GetCommandToolTip(int id) { return res::LoadStringField(id, 1); }
+
+std::string GetHelpTopicsPath() {
+    return CSettingsStore::Instance().GetDataFilePath("Topics.txt");
+}
+
+const char* GetHelpContentsTopic() { return "目次"; }
+
+bool CanOpenForReading(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "r");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}

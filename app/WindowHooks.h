@@ -1,0 +1,51 @@
+#pragma once
+// The windows other halls supply, reached through replaceable hooks so that
+// tests can record what a command asks for instead of running a modal
+// window. Each default lives in the file of its hall:
+//   app/HaikuHallHooks.cpp     CreateHaikuListView, RunHaikuCard
+//   app/CalendarHallHooks.cpp  CreateCalendarView
+//   app/TextHallHooks.cpp      RunTextWork, RunOnePointTips, RunHelpBrowser
+// Every modal dialog should run through RunModalDialog.
+#include <QString>
+#include <functional>
+#include <string>
+
+class QDialog;
+class QWidget;
+class CKirokanDoc;
+
+struct WindowHooks {
+    // The view of a document window of template 2 (haiku list) or 3
+    // (old/new calendar list).
+    std::function<QWidget*(CKirokanDoc*)> createHaikuListView;
+    std::function<QWidget*(CKirokanDoc*)> createCalendarView;
+    // Modal windows owned by owner.
+    std::function<void(QWidget* owner, int kind)> runTextWork;
+    std::function<void(QWidget* owner, int order, int position)> runHaikuCard;
+    std::function<void(QWidget* owner)> runOnePointTips;
+    // path: Topics.txt; captionSuffix and startTopic are Shift-JIS.
+    std::function<void(QWidget* owner, const std::string& path, const std::string& captionSuffix,
+                       const std::string& startTopic)>
+        runHelpBrowser;
+    // Runs a modal dialog and returns its result (QDialog::exec by default).
+    std::function<int(QDialog*)> runModal;
+    // The open command's file dialog: a path, or empty when cancelled.
+    std::function<QString(QWidget* owner)> getOpenFileName;
+};
+
+// The hooks in force (initialised with the defaults below).
+WindowHooks& GetWindowHooks();
+// Restores every default.
+void ResetWindowHooks();
+
+// Runs dialog modally through the hook.
+int RunModalDialog(QDialog* dialog);
+
+// The defaults.
+QWidget* CreateHaikuListView(CKirokanDoc* doc);
+QWidget* CreateCalendarView(CKirokanDoc* doc);
+void RunTextWork(QWidget* owner, int kind);
+void RunHaikuCard(QWidget* owner, int order, int position);
+void RunOnePointTips(QWidget* owner);
+void RunHelpBrowser(QWidget* owner, const std::string& path, const std::string& captionSuffix,
+                    const std::string& startTopic);

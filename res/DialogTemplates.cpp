@@ -1,0 +1,25 @@
+#include "res/DialogTemplates.h"
+
+namespace res {
+namespace {
+
+const DialogTemplate* const kDialogTemplates[] = {
+    &kAboutDialogTemplate,
+    &kNewTypeDialogTemplate,
+};
+
+}  // namespace
+
+const DialogTemplate* FindDialogTemplate(int id) {
+    for (const DialogTemplate* t : kDialogTemplates)
+        if (t->id == id) return t;
+    return nullptr;
+}
+
+const DialogControl* FindControl(const DialogTemplate& t, int id) {
+    for (const DialogControl& c : t.controls)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+}  // namespace res

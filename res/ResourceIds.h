@@ -1,0 +1,85 @@
+#pragma once
+// The program's 16-bit resource and command ids.
+
+namespace res {
+
+enum : int {
+    // Menus, icons, tool bar, accelerators, document string.
+    IDR_MAINFRAME = 128,     // menu, icon, tool bar, accelerators, main title
+    IDR_KIROKATYPE = 129,    // document windows: menu, icon, document string
+    IDB_SEARCH = 136,        // the search bar's button image
+
+    // Dialogs and their controls.
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDD_ABOUTBOX = 100,
+    IDC_ABOUT_TITLE = 1000,
+    IDC_ABOUT_ICON = 1001,
+    IDC_ABOUT_LINE = 1002,
+    IDD_NEWTYPE = 30721,     // the chooser of the new command
+    IDC_NEWTYPE_LIST = 1003,
+
+    // Haiku hall.
+    ID_HAIKU_REGISTER = 32778,
+    ID_HAIKU_OUFUSHA = 32772,
+    ID_HAIKU_SHINCHOSHA = 32771,
+    ID_HAIKU_ICHINICHI = 32773,
+    ID_HAIKU_NENPU = 32785,
+    // Works hall.
+    ID_WORK_COLLECTION = 32783,
+    ID_WORK_OKUNO = 32776,
+    ID_WORK_SARASINA = 32789,
+    ID_WORK_NOZARASI = 32791,
+    ID_WORK_KASIMA = 32793,
+    ID_WORK_KOBUMI = 32794,
+    ID_WORK_SAGA = 32798,
+    // Life hall.
+    ID_LIFE_CHRONOLOGY = 32779,
+    ID_LIFE_FRIENDS = 32781,
+    ID_LIFE_MEMORIALS = 32786,
+    ID_LIFE_MONUMENTS = 32777,
+    // Data hall.
+    ID_DATA_HAIKU_CARD = 32775,
+    ID_DATA_NATURE = 32782,
+    ID_DATA_GLOSSARY = 32788,
+    // Calendar hall.
+    ID_CALENDAR_TABLE = 32774,
+    ID_CALENDAR_YEAR = 32780,
+    // Help.
+    ID_HELP_CONTENTS = 32787,
+    ID_ONE_POINT = 32795,
+    ID_FIND = 32801,
+    // Search bar.
+    ID_SEARCH_BAR = 32799,
+    IDS_SEARCH_BAR = 32800,
+    IDC_SEARCH_COMBO = 32802,
+
+    // Framework commands.
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_PRINT_SETUP = 57606,
+    ID_FILE_PRINT = 57607,
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_UNDO = 57643,
+    ID_WINDOW_NEW = 57648,
+    ID_WINDOW_ARRANGE = 57649,
+    ID_WINDOW_CASCADE = 57650,
+    ID_WINDOW_TILE_HORZ = 57651,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+    ID_CONTEXT_HELP = 57669,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
+    ID_VIEW_TOOLBAR = 59392,     // also the tool bar's bar id
+    ID_VIEW_STATUS_BAR = 59393,  // also the status bar's bar id
+
+    // Strings of their own.
+    IDS_APP_TITLE = 57344,
+    IDS_IDLE_MESSAGE = 57345,
+};
+
+}  // namespace res

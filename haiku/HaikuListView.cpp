@@ -3,10 +3,12 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <vector>
 
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuListView.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
 
@@ -65,10 +67,27 @@ private:
     QString m_headings[CHaikuList::kColumnCount];
 };
 
+// The number column is four characters wide: its "%4d" text is drawn right-
+// aligned and never shortened to an ellipsis.
+class CNumberColumnDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = option->text.trimmed();
+        option->displayAlignment = Qt::AlignRight | Qt::AlignVCenter;
+        option->textElideMode = Qt::ElideNone;
+    }
+};
+
 CHaikuListView::CHaikuListView(QWidget* parent)
     : QTableView(parent), m_list(std::make_unique<CHaikuList>()), m_model(new CHaikuListModel(this)) {
     setObjectName(QStringLiteral("HaikuListView"));
+    setFont(platform::DialogFont());
     setModel(m_model);
+    setItemDelegateForColumn(0, new CNumberColumnDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -112,7 +112,7 @@ const WorkFile kWorks[] = {
 };
 
 // The files shipped so far; each one listed here must be complete.
-const char* const kShipped[] = {"kirono.txt", "okuno.txt", "Topics.txt", "onepoint.txt", "life.txt", "friend.txt", "work.txt", "kinenkan.txt", "kuhi.txt", "nature.txt", "goi.txt"};
+const char* const kShipped[] = {"kirono.txt", "okuno.txt", "Topics.txt", "onepoint.txt", "life.txt", "friend.txt", "work.txt", "kinenkan.txt", "kuhi.txt", "nature.txt", "goi.txt", "nozarasi.txt", "kasima.txt", "kobumi.txt", "sarasina.txt", "saga.txt"};
 
 bool Shipped(const std::string& name) {
     for (const char* s : kShipped)

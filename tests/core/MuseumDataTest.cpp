@@ -10,7 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "app/SettingsStore.h"
+#include "haiku/HaikuTable.h"
+#include "haiku/HaikuTextReader.h"
+#include "platform/MessageBox.h"
 #include "platform/ShiftJis.h"
+#include "text/SectionTextFile.h"
 
 #ifndef KIROKAN_MUSEUM_DIR
 #error "KIROKAN_MUSEUM_DIR names the build tree's museum directory"
@@ -147,6 +152,82 @@ TEST(MuseumData, TextWorkIndexesAreFull) {
             }
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// The program's own readers on the shipped files: no message, full indexes,
+// and every haiku a section names is the one the card will show.
+
+class ShippedData : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CSettingsStore::Instance().Init(KIROKAN_MUSEUM_DIR, "kirokan");
+        m_previous = platform::SetMessageBoxHandler([this](const std::string& text, const std::string&) {
+            m_messages.push_back(text);
+            return platform::kIdOk;
+        });
+        m_table.Build(0);
+    }
+    void TearDown() override { platform::SetMessageBoxHandler(m_previous); }
+
+    std::vector<std::string> m_messages;
+    platform::MessageBoxHandler m_previous;
+    CHaikuTable m_table;
+};
+
+TEST_F(ShippedData, TextWorksLoadThroughTheTextWorkReader) {
+    for (const WorkFile& w : kWorks) {
+        SCOPED_TRACE(w.name);
+        CSectionTextFile file;
+        ASSERT_EQ(file.Load(w.name), 0);
+        const int n = file.CountSections();
+        EXPECT_GE(n, w.minSections);
+        for (int s = 1; s <= n; ++s) {
+            SCOPED_TRACE("section " + std::to_string(s));
+            const std::string title = file.GetPartText(s, 1, 46);
+            EXPECT_EQ(title.size(), 46u) << "an index title is one row";
+            EXPECT_NE(title.find_first_not_of(' '), std::string::npos);
+            EXPECT_FALSE(file.GetPartText(s, 2, 46).empty());
+            const std::string third = file.GetPartText(s, 3, 46);
+            if (w.kind == 0) EXPECT_FALSE(third.empty());
+            if (w.kind == 1 || w.kind == 5 || w.kind == 7) {
+                const int regNo = std::atoi(third.c_str());
+                ASSERT_GE(regNo, 1);
+                ASSERT_LE(regNo, kHaikuCount);
+                // The card opens order 0 at regNo - 1: the section quotes that haiku.
+                const HaikuRecord r = m_table.GetRecord(regNo - 1);
+                EXPECT_EQ(r.regNo, regNo);
+                EXPECT_NE(third.find(std::string(r.phrase1) + r.phrase2 + r.phrase3),
+                          std::string::npos)
+                    << "part 3 names another haiku";
+            }
+        }
+    }
+    EXPECT_TRUE(m_messages.empty()) << m_messages.size() << " messages";
+}
+
+TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
+    CHaikuTable listed;
+    listed.Build(0);
+    CHaikuTextReader bulk;
+    ASSERT_EQ(bulk.LoadAll("kirono.txt", 44, listed, kHaikuCount), 0);
+    CHaikuTextReader single;
+    for (int slot = 0; slot < kHaikuCount; ++slot) {
+        SCOPED_TRACE("slot " + std::to_string(slot));
+        const HaikuRecord r = listed.GetRecord(slot);
+        EXPECT_NE(r.reading1[0], '\0');
+        EXPECT_NE(r.reading3[0], '\0');
+        ASSERT_EQ(single.LoadOne("kirono.txt", slot, 44, m_table), 0);
+        const HaikuNotes notes = single.GetNotes();
+        EXPECT_STREQ(notes.reading1, r.reading1) << "the two readers disagree";
+        EXPECT_STREQ(notes.season, r.season);
+        EXPECT_STREQ(notes.source, r.source);
+        const std::string commentary = notes.commentary;
+        EXPECT_EQ(commentary.size() % 44, 0u) << "each line is filled to the box width";
+        // The interpretation opens with the haiku it belongs to.
+        EXPECT_EQ(commentary.find(r.phrase1), 2u) << "notes of another haiku";
+    }
+    EXPECT_TRUE(m_messages.empty());
 }
 
 // ---------------------------------------------------------------------------

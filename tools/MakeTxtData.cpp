@@ -3,7 +3,7 @@
 // from the haiku catalogue and the register.
 //
 //   MakeTxtData --catalogue haiku/catalogue.tsv --register haiku/register.tsv
-//               --out <dir> [--kirono] <source.txt>...
+//               [--kigo museum/kigo.tsv] --out <dir> [--kirono] <source.txt>...
 //
 // Every source line is converted to code page 932; a character without a
 // CP932 form stops the build with the file and line. Placeholders name a haiku
@@ -11,7 +11,8 @@
 //   {cat:552}    the register number (regNo) of catalogue id 552
 //   {haiku:552}  the haiku's text, its three phrases written together
 // An unknown id stops the build as well. When the register file does not exist
-// yet, the register number of a catalogue id is the id itself.
+// yet, the register number of a catalogue id is the id itself. The season-word
+// list (word, tab, one sentence) adds what a season word means to the notes.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -187,10 +188,26 @@ public:
     const CatalogueRow& Catalogue(int id) const { return m_catalogue.at(id); }
     const std::map<int, RegisterEntry>& Register() const { return m_register; }
 
+    void LoadSeasonWords(const fs::path& path) {
+        const auto lines = ReadLines(path);
+        for (std::size_t n = 1; n < lines.size(); ++n) {
+            if (lines[n].empty()) continue;
+            const auto f = SplitTabs(lines[n]);
+            if (f.size() != 2 || f[0].empty() || f[1].empty())
+                Fail(path.string() + ":" + std::to_string(n + 1), "expected word<TAB>sentence");
+            m_seasonWords[f[0]] = f[1];
+        }
+    }
+    const std::string* SeasonWordGloss(const std::string& word) const {
+        const auto it = m_seasonWords.find(word);
+        return it == m_seasonWords.end() ? nullptr : &it->second;
+    }
+
 private:
     std::map<int, CatalogueRow> m_catalogue;
     std::map<int, RegisterEntry> m_register;
     std::map<int, int> m_regOfCatalogue;
+    std::map<std::string, std::string> m_seasonWords;
 };
 
 // ---------------------------------------------------------------------------
@@ -430,6 +447,7 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
         lines.push_back("「" + r.phrase[0] + " " + r.phrase[1] + " " + r.phrase[2] + "」");
         if (!r.preface.empty()) lines.push_back("前書に「" + r.preface + "」とある。");
         lines.push_back(SeasonSentence(r));
+        if (const std::string* gloss = data.SeasonWordGloss(r.seasonWord)) lines.push_back(*gloss);
         if (!r.creatures.empty()) lines.push_back("句には" + r.creatures + "が詠まれている。");
         lines.push_back(WhenSentence(r, entry));
         if (const std::string s = SourceSentence(source); !s.empty()) lines.push_back(s);
@@ -455,13 +473,17 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path catalogue, reg, outDir;
+    fs::path catalogue, reg, kigo, outDir;
     bool kirono = false;
     std::vector<fs::path> sources;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if ((a == "--catalogue" || a == "--register" || a == "--out") && i + 1 < argc) {
-            (a == "--catalogue" ? catalogue : a == "--register" ? reg : outDir) = argv[++i];
+        if ((a == "--catalogue" || a == "--register" || a == "--kigo" || a == "--out") &&
+            i + 1 < argc) {
+            (a == "--catalogue" ? catalogue
+             : a == "--register" ? reg
+             : a == "--kigo"     ? kigo
+                                 : outDir) = argv[++i];
         } else if (a == "--kirono") {
             kirono = true;
         } else {
@@ -477,6 +499,7 @@ int main(int argc, char** argv) {
         HaikuData data;
         data.LoadCatalogue(catalogue);
         data.LoadRegister(reg);
+        if (!kigo.empty()) data.LoadSeasonWords(kigo);
         fs::create_directories(outDir);
         for (const fs::path& src : sources) {
             const std::string name = src.filename().string();

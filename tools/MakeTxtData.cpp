@@ -3,7 +3,8 @@
 // from the haiku catalogue and the register.
 //
 //   MakeTxtData --catalogue haiku/catalogue.tsv --register haiku/register.tsv
-//               [--kigo museum/kigo.tsv] --out <dir> [--kirono] <source.txt>...
+//               [--kigo museum/kigo.tsv] [--places museum/haiku-places.tsv]
+//               --out <dir> [--kirono] <source.txt>...
 //
 // Every source line is converted to code page 932; a character without a
 // CP932 form stops the build with the file and line. Placeholders name a haiku
@@ -12,7 +13,8 @@
 //   {haiku:552}  the haiku's text, its three phrases written together
 // An unknown id stops the build as well. When the register file does not exist
 // yet, the register number of a catalogue id is the id itself. The season-word
-// list (word, tab, one sentence) adds what a season word means to the notes.
+// list (word, tab, one sentence) adds what a season word means to the notes;
+// the places list (catalogue id, tab, one sentence) says where a haiku was made.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -198,6 +200,22 @@ public:
             m_seasonWords[f[0]] = f[1];
         }
     }
+    void LoadPlaces(const fs::path& path) {
+        const auto lines = ReadLines(path);
+        for (std::size_t n = 1; n < lines.size(); ++n) {
+            if (lines[n].empty()) continue;
+            const std::string where = path.string() + ":" + std::to_string(n + 1);
+            const auto f = SplitTabs(lines[n]);
+            if (f.size() != 2 || f[1].empty()) Fail(where, "expected id<TAB>sentence");
+            const int id = ToInt(f[0], where);
+            RegNoOf(id, where);  // an unknown id stops the build
+            if (!m_places.emplace(id, f[1]).second) Fail(where, "id " + f[0] + " twice");
+        }
+    }
+    const std::string* Place(int catalogueId) const {
+        const auto it = m_places.find(catalogueId);
+        return it == m_places.end() ? nullptr : &it->second;
+    }
     const std::string* SeasonWordGloss(const std::string& word) const {
         const auto it = m_seasonWords.find(word);
         return it == m_seasonWords.end() ? nullptr : &it->second;
@@ -208,6 +226,7 @@ private:
     std::map<int, RegisterEntry> m_register;
     std::map<int, int> m_regOfCatalogue;
     std::map<std::string, std::string> m_seasonWords;
+    std::map<int, std::string> m_places;
 };
 
 // ---------------------------------------------------------------------------
@@ -368,7 +387,10 @@ std::string WhenSentence(const CatalogueRow& r, const RegisterEntry& e) {
            std::to_string(AgeInYear(year)) + "才。";
 }
 
-std::string SourceSentence(const std::string& source) {
+// The sentence on the haiku's source; journey is set when the source is one
+// of the travel journals (which then also tells what the poet did that year).
+std::string SourceSentence(const std::string& source, bool& journey) {
+    journey = false;
     if (source.empty()) return {};
     static const std::pair<const char*, const char*> kJourneys[] = {
         {"『野ざらし紀行』", "貞享元年(1684)秋から翌年にかけての『野ざらし紀行』の旅で詠まれた句。"},
@@ -378,7 +400,10 @@ std::string SourceSentence(const std::string& source) {
         {"『嵯峨日記』", "元禄4年(1691)の初夏、嵯峨の落柿舎に滞在した折の句。"},
     };
     for (const auto& [name, text] : kJourneys)
-        if (source == name) return text;
+        if (source == name) {
+            journey = true;
+            return text;
+        }
     return source + "に収められている。";
 }
 
@@ -450,9 +475,11 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
         if (const std::string* gloss = data.SeasonWordGloss(r.seasonWord)) lines.push_back(*gloss);
         if (!r.creatures.empty()) lines.push_back("句には" + r.creatures + "が詠まれている。");
         lines.push_back(WhenSentence(r, entry));
-        if (const std::string s = SourceSentence(source); !s.empty()) lines.push_back(s);
+        bool journey = false;
+        if (const std::string s = SourceSentence(source, journey); !s.empty()) lines.push_back(s);
+        if (const std::string* place = data.Place(entry.catalogueId)) lines.push_back(*place);
         const int from = entry.hasYears ? entry.yearFrom : r.yearFrom;
-        if (r.year != 0 && from == 0) {
+        if (r.year != 0 && from == 0 && !journey) {
             const int year = entry.hasYears ? entry.year : r.year;
             if (const char* c = YearContext(year)) lines.push_back(c);
         }
@@ -473,16 +500,18 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path catalogue, reg, kigo, outDir;
+    fs::path catalogue, reg, kigo, places, outDir;
     bool kirono = false;
     std::vector<fs::path> sources;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
-        if ((a == "--catalogue" || a == "--register" || a == "--kigo" || a == "--out") &&
+        if ((a == "--catalogue" || a == "--register" || a == "--kigo" || a == "--places" ||
+             a == "--out") &&
             i + 1 < argc) {
-            (a == "--catalogue" ? catalogue
+            (a == "--catalogue"  ? catalogue
              : a == "--register" ? reg
              : a == "--kigo"     ? kigo
+             : a == "--places"   ? places
                                  : outDir) = argv[++i];
         } else if (a == "--kirono") {
             kirono = true;
@@ -500,6 +529,7 @@ int main(int argc, char** argv) {
         data.LoadCatalogue(catalogue);
         data.LoadRegister(reg);
         if (!kigo.empty()) data.LoadSeasonWords(kigo);
+        if (!places.empty()) data.LoadPlaces(places);
         fs::create_directories(outDir);
         for (const fs::path& src : sources) {
             const std::string name = src.filename().string();

@@ -66,7 +66,7 @@ const std::string& CHelpTopics::GetKey(int topic, int kind) const {
 }
 
 void CHelpTopics::ReadFile(const std::string& path, bool main, std::vector<std::string>& includes) {
-    CLineReader reader;
+    text::CLineReader reader;
     if (!reader.Open(path)) {
         m_reporter.ReportUnreadable(path);
         return;
@@ -226,7 +226,7 @@ int CHelpTopics::LoadTopics(const std::string& path) {
     for (auto& o : m_order) o.clear();
     m_page = HelpPage();
 
-    CLineReader probe;
+    text::CLineReader probe;
     if (!probe.Open(path)) return m_reporter.ReportUnreadable(path);
     probe.Close();
 

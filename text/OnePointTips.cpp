@@ -53,6 +53,17 @@ int COnePointTips::ShowTipFrom(const std::string& path, int requested) {
     return n;
 }
 
+int COnePointTips::Open() { return m_current = ShowTip(CSettingsStore::Instance().GetOnePoint()); }
+
+void COnePointTips::Close() { CSettingsStore::Instance().SetOnePoint(m_current + 1); }
+
+int COnePointTips::ToggleView() {
+    CSettingsStore& settings = CSettingsStore::Instance();
+    const int view = settings.GetOnePointView() ? 0 : 1;
+    settings.SetOnePointView(view);
+    return view;
+}
+
 void COnePointTips::AddLine(std::string_view line) {
     const std::size_t length = line.size();
     if (length <= kLineMax) {

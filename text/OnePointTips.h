@@ -42,6 +42,16 @@ public:
     // T of the last load.
     int GetTipCount() const { return m_count; }
 
+    // The window's steps: the tip stored as next at opening, the next and
+    // the previous tip, the closing that stores the tip after the current
+    // one, and the start-up check box.
+    int Open();
+    int Next() { return m_current = ShowTip(m_current + 1); }
+    int Previous() { return m_current = ShowTip(m_current - 1); }
+    void Close();
+    int ToggleView();
+    int Current() const { return m_current; }
+
     // Adds one text line of the tip being read to the heading or the body.
     void AddLine(std::string_view line);
 
@@ -54,6 +64,7 @@ private:
     std::string m_heading;
     std::string m_body;
     bool m_first = false;
+    int m_current = -1;
     int m_count = 0;
 };
 

@@ -62,7 +62,7 @@ public:
 private:
     CMessageReporter m_reporter;
     std::string m_heading;
-    std::string m_body;
+    std::string m_body = "\n";
     bool m_first = false;
     int m_current = -1;
     int m_count = 0;

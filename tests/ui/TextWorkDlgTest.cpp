@@ -1,0 +1,108 @@
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QtTest>
+
+#include "tests/ui/TextWindowFixture.h"
+#include "text/DrawnPane.h"
+#include "text/TextWorkDlg.h"
+
+namespace {
+
+QStringList Sections(int n) {
+    QStringList lines;
+    for (int i = 1; i <= n; ++i)
+        lines << QStringLiteral("[*]") << QStringLiteral("1:第%1段").arg(i) << QStringLiteral("2:本文%1").arg(i)
+              << QStringLiteral("続きの行") << QStringLiteral("3:%1番の句について").arg(i + 11);
+    return lines;
+}
+
+QPoint Slot(int s) { return QPoint(40, 2 + 12 * s + 6); }
+QRect SlotRect(int s) { return QRect(2, 2 + 12 * s, 100, 12); }
+
+}  // namespace
+
+class TextWorkDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void hoverShowsTheTextAndPaintsTheRowRed() {
+        CTextWindowFixture fx;
+        fx.Write(QStringLiteral("okuno.txt"), Sections(40));
+        CTextWorkDlg dlg;
+        QCOMPARE(dlg.SetKind(0), 1);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("おくのほそ道"));
+        QCOMPARE(dlg.IndexScrollBar()->maximum(), 25);
+        dlg.show();
+
+        SendMouse(dlg.IndexPane(), QEvent::MouseMove, Slot(2));
+        QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("本文3\n続きの行"));
+        QImage image = dlg.IndexPane()->grab().toImage();
+        QVERIFY(CountColour(image, SlotRect(2), QColor(255, 0, 0)) > 10);
+        QCOMPARE(CountColour(image, SlotRect(1), QColor(255, 0, 0)), 0);
+        QVERIFY(CountColour(image, SlotRect(1), QColor(0, 0, 0)) > 10);
+
+        // A scroll turns the highlight off; the text box keeps its text.
+        dlg.IndexScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(dlg.Work().Index().Top(), 1);
+        QCOMPARE(dlg.IndexScrollBar()->value(), 1);
+        image = dlg.IndexPane()->grab().toImage();
+        QCOMPARE(CountColour(image, dlg.IndexPane()->rect(), QColor(255, 0, 0)), 0);
+        QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("本文3\n続きの行"));
+
+        // Kind 0: a click shows part 3.
+        SendMouse(dlg.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
+        QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("13番の句について"));
+        QCOMPARE(fx.beeps, 0);
+    }
+
+    void clicksOpenTheHaikuCardOnTheNumberedHaiku() {
+        CTextWindowFixture fx;
+        QStringList lines = Sections(2);
+        lines << QStringLiteral("[*]") << QStringLiteral("1:番号なし") << QStringLiteral("2:x");
+        fx.Write(QStringLiteral("nature.txt"), lines);
+        fx.Write(QStringLiteral("life.txt"), lines);
+        std::vector<std::pair<int, int>> opened;
+        CTextWorkDlg::SetHaikuCardOpener([&](QWidget*, int order, int position) { opened.push_back({order, position}); });
+
+        CTextWorkDlg nature;
+        QCOMPARE(nature.SetKind(5), 1);
+        SendMouse(nature.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
+        QCOMPARE(opened.size(), std::size_t(1));
+        QCOMPARE(opened[0], std::make_pair(0, 11));
+        SendMouse(nature.IndexPane(), QEvent::MouseButtonPress, Slot(2), Qt::LeftButton);
+        QCOMPARE(fx.beeps, 1);
+        SendMouse(nature.IndexPane(), QEvent::MouseButtonPress, Slot(9), Qt::LeftButton);  // empty slot
+        QCOMPARE(fx.beeps, 1);
+
+        CTextWorkDlg life;
+        QCOMPARE(life.SetKind(2), 1);
+        SendMouse(life.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
+        QCOMPARE(fx.beeps, 2);
+        QCOMPARE(opened.size(), std::size_t(1));
+        CTextWorkDlg::SetHaikuCardOpener({});
+    }
+
+    void missingFileOrUnknownKindIsNotShown() {
+        CTextWindowFixture fx;
+        CTextWorkDlg dlg;
+        QCOMPARE(dlg.SetKind(7), -1);
+        QCOMPARE(dlg.SetKind(13), -1);
+        QCOMPARE(fx.messages.size(), 2);
+        QVERIFY(fx.messages[0].startsWith(fx.Path(QStringLiteral("goi.txt"))));
+        QVERIFY(fx.messages[0].endsWith(QStringLiteral("ファイル を読み出し出来ません.")));
+    }
+
+    void textBoxRowsAreCutAt46Bytes() {
+        CTextWindowFixture fx;
+        const QString longLine = QString(22, QChar(0x3042)) + QStringLiteral("ab") + QString(3, QChar(0x3044));
+        fx.Write(QStringLiteral("saga.txt"), {QStringLiteral("[*]"), QStringLiteral("1:t"), QStringLiteral("2:") + longLine,
+                                              QStringLiteral("次の行")});
+        CTextWorkDlg dlg;
+        QCOMPARE(dlg.SetKind(12), 1);
+        SendMouse(dlg.IndexPane(), QEvent::MouseMove, Slot(0));
+        QCOMPARE(dlg.TextBox()->toPlainText(),
+                 QString(22, QChar(0x3042)) + QStringLiteral("ab\n") + QString(3, QChar(0x3044)) + QStringLiteral("\n次の行"));
+    }
+};
+
+QTEST_MAIN(TextWorkDlgTest)
+#include "TextWorkDlgTest.moc"

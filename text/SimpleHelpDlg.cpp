@@ -1,0 +1,253 @@
+#include <QComboBox>
+#include <QCursor>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+#include <QScrollBar>
+
+#include "platform/DialogUnits.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/QtCodec.h"
+#include "res/TextWindowTexts.h"
+#include "text/DrawnPane.h"
+#include "text/SimpleHelpDlg.h"
+
+namespace {
+
+// An arrow image: a triangle pointing left (back) or right (forward), black
+// when it can be used, grey when not.
+QPixmap ArrowPixmap(QSize size, bool forward, bool enabled) {
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(enabled ? QColor(0, 0, 0) : QColor(160, 160, 160));
+    const int w = size.width() - 1, h = size.height() - 1;
+    QPolygon triangle;
+    if (forward)
+        triangle << QPoint(1, 1) << QPoint(w, h / 2) << QPoint(1, h);
+    else
+        triangle << QPoint(w - 1, 1) << QPoint(0, h / 2) << QPoint(w - 1, h);
+    p.drawPolygon(triangle);
+    return pixmap;
+}
+
+text::ScrollCode CodeOf(int action) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: return text::ScrollCode::LineUp;
+    case QAbstractSlider::SliderSingleStepAdd: return text::ScrollCode::LineDown;
+    case QAbstractSlider::SliderPageStepSub: return text::ScrollCode::PageUp;
+    case QAbstractSlider::SliderPageStepAdd: return text::ScrollCode::PageDown;
+    default: return text::ScrollCode::Other;
+    }
+}
+
+QLabel* EtchedField(QWidget* parent, const QRect& r) {
+    auto* label = new QLabel(parent);
+    label->setGeometry(r);
+    label->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return label;
+}
+
+}  // namespace
+
+CSimpleHelpDlg::CSimpleHelpDlg(QWidget* parent) : QDialog(parent) {
+    setFont(platform::DialogFont());
+    const platform::CDialogUnits du(font());
+    setFixedSize(du.Size(329, 221));
+    const QFont gothic = platform::FixedGothicFont(12);
+    const QFontMetrics metrics(gothic);
+    m_browser.SetMeasure(
+        [metrics](std::string_view bytes) { return metrics.horizontalAdvance(platform::ToQString(bytes)); });
+
+    auto* search = new QLabel(platform::ToQString(res::kHelpSearchLabel), this);
+    search->setGeometry(du.Rect(0, 0, 20, 10));
+    for (int k = 0; k < 3; ++k) {
+        auto* list = new QComboBox(this);
+        list->setGeometry(du.Rect(20 + 80 * k, 0, 75, 12));
+        list->setObjectName(QStringLiteral("list%1").arg(k + 1));
+        connect(list, &QComboBox::activated, this, [this, k](int index) {
+            m_browser.SelectSearchEntry(k + 1, index);
+            ShowCurrent();
+        });
+        m_lists[static_cast<std::size_t>(k)] = list;
+    }
+    const QSize arrow = du.Size(9, 10);
+    m_images = {ArrowPixmap(arrow, false, true), ArrowPixmap(arrow, false, false), ArrowPixmap(arrow, true, true),
+                ArrowPixmap(arrow, true, false)};
+    m_back = new QLabel(this);
+    m_back->setGeometry(du.Rect(275, 5, 9, 10));
+    m_forward = new QLabel(this);
+    m_forward->setGeometry(du.Rect(290, 5, 9, 10));
+
+    m_topic = new CDrawnPane(this);
+    m_topic->setObjectName(QStringLiteral("topic"));
+    m_topic->setGeometry(du.Rect(0, 15, 310, 125));
+    m_topic->onPaint = [this](QPainter& p) { PaintTopic(p); };
+    m_topic->onMouseMove = [this](QPoint p) {
+        if (m_browser.MouseMove(p.x(), p.y())) ShowReference();
+    };
+    m_topic->onLeftClick = [this](QPoint p) { Click(text::HelpClickTarget::TopicPane, p); };
+    m_topicScroll = new QScrollBar(Qt::Vertical, this);
+    m_topicScroll->setGeometry(du.Rect(310, 15, 10, 125));
+    connect(m_topicScroll, &QAbstractSlider::actionTriggered, this, [this](int a) { OnTopicScroll(a, false); });
+    connect(m_topicScroll, &QAbstractSlider::sliderReleased, this, [this] { OnTopicScroll(0, true); });
+
+    auto* reference = new QLabel(platform::ToQString(res::kHelpReferenceLabel), this);
+    reference->setGeometry(du.Rect(0, 145, 20, 10));
+    for (int k = 0; k < 3; ++k) m_keys[static_cast<std::size_t>(k)] = EtchedField(this, du.Rect(20 + 75 * k, 145, 70, 10));
+
+    m_reference = new CDrawnPane(this);
+    m_reference->setObjectName(QStringLiteral("reference"));
+    m_reference->setGeometry(du.Rect(0, 155, 310, 65));
+    m_reference->onPaint = [this](QPainter& p) { PaintReference(p); };
+    m_refScroll = new QScrollBar(Qt::Vertical, this);
+    m_refScroll->setGeometry(du.Rect(310, 155, 10, 65));
+    m_refScroll->setEnabled(false);
+    connect(m_refScroll, &QAbstractSlider::actionTriggered, this, [this](int a) { OnReferenceScroll(a, false); });
+    connect(m_refScroll, &QAbstractSlider::sliderReleased, this, [this] { OnReferenceScroll(0, true); });
+}
+
+bool CSimpleHelpDlg::Create() {
+    if (m_browser.Open(m_path, m_start) != 0) return false;
+    setWindowTitle(platform::ToQString(text::CHelpBrowser::Caption(m_suffix)));
+    Navigate(m_start, text::HelpNavigation::New);
+    for (int k = 1; k <= 3; ++k) {
+        QComboBox* list = SearchList(k);
+        list->clear();
+        for (const std::string& entry : m_browser.SearchList(k)) list->addItem(platform::ToQString(entry));
+        list->setCurrentIndex(m_browser.SearchSelection(k));
+    }
+    return true;
+}
+
+void CSimpleHelpDlg::Run(QWidget* owner, const std::string& path, const std::string& captionSuffix,
+                         const std::string& startTopic) {
+    CSimpleHelpDlg dlg(owner);
+    dlg.SetFilePath(path);
+    dlg.SetCaptionSuffix(captionSuffix);
+    dlg.SetStartTopic(startTopic);
+    if (!dlg.Create()) return;
+    dlg.exec();
+}
+
+void CSimpleHelpDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!m_pointerMoved) {
+        m_pointerMoved = true;
+        QCursor::setPos(m_topic->mapToGlobal(QPoint(0, 0)));
+    }
+}
+
+void CSimpleHelpDlg::Navigate(const std::string& name, text::HelpNavigation mode) {
+    m_browser.Navigate(name, mode);
+    ShowCurrent();
+}
+
+void CSimpleHelpDlg::ShowCurrent() {
+    for (int k = 1; k <= 3; ++k) KeyField(k)->setText(platform::ToQString(m_browser.ReferenceKeyField(k)));
+    m_refScroll->setEnabled(m_browser.ReferenceShown() && m_browser.ReferenceScrollEnabled());
+    m_topicScroll->setEnabled(m_browser.TopicScrollEnabled());
+    m_topicScroll->setRange(0, m_browser.TopicScrollMax());
+    m_topicScroll->setPageStep(text::CHelpBrowser::kTopicRows);
+    m_topicScroll->setValue(m_browser.TopicFirst());
+    m_back->setPixmap(m_images[m_browser.BackEnabled() ? 0 : 1]);
+    m_forward->setPixmap(m_images[m_browser.ForwardEnabled() ? 2 : 3]);
+    for (int k = 1; k <= 3; ++k) {
+        QComboBox* list = SearchList(k);
+        if (list->count() > 0) {
+            const QSignalBlocker block(list);
+            list->setCurrentIndex(m_browser.SearchSelection(k));
+        }
+    }
+    m_topic->update();
+    m_reference->update();
+    m_topicScroll->setFocus();
+}
+
+void CSimpleHelpDlg::ShowReference() {
+    for (int k = 1; k <= 3; ++k) KeyField(k)->setText(platform::ToQString(m_browser.ReferenceKeyField(k)));
+    m_refScroll->setEnabled(m_browser.ReferenceScrollEnabled());
+    m_refScroll->setRange(0, m_browser.ReferenceScrollMax());
+    m_refScroll->setPageStep(text::CHelpBrowser::kReferenceRows);
+    m_refScroll->setValue(m_browser.ReferenceFirst());
+    m_reference->update();
+}
+
+void CSimpleHelpDlg::PaintTopic(QPainter& painter) {
+    painter.fillRect(m_topic->rect(), Qt::white);
+    painter.setFont(platform::FixedGothicFont(12));
+    const HelpPage& page = m_browser.CurrentPage();
+    const int first = m_browser.TopicFirst();
+    const QRect area = m_topic->rect().adjusted(2, 2, -2, -2);
+    painter.setClipRect(area);
+    for (int r = 0; r < m_browser.TopicPageRows(); ++r) {
+        const int i = first + r;
+        if (i >= static_cast<int>(page.lines.size())) break;
+        const int top = text::CHelpBrowser::kInset + text::CHelpBrowser::kRowHeight * r;
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(text::CHelpBrowser::kInset, top, area.width(), text::CHelpBrowser::kRowHeight),
+                         Qt::AlignLeft | Qt::AlignTop, platform::ToQString(page.lines[static_cast<std::size_t>(i)]));
+        painter.setPen(QColor(0, 0, 255));
+        for (const text::HelpLinkBox& box : m_browser.RowLinks()[static_cast<std::size_t>(r)])
+            painter.drawText(QRect(box.rect.left, box.rect.top, box.rect.right - box.rect.left + 12,
+                                   text::CHelpBrowser::kRowHeight),
+                             Qt::AlignLeft | Qt::AlignTop, platform::ToQString(box.link.text));
+    }
+    painter.setClipping(false);
+}
+
+void CSimpleHelpDlg::PaintReference(QPainter& painter) {
+    painter.fillRect(m_reference->rect(), Qt::white);
+    if (!m_browser.ReferenceShown()) return;
+    painter.setFont(platform::FixedGothicFont(12));
+    painter.setPen(Qt::black);
+    const QRect area = m_reference->rect().adjusted(2, 2, -2, -2);
+    painter.setClipRect(area);
+    const HelpPage& page = m_browser.ReferencePage();
+    for (int r = 0; r < m_browser.ReferencePageRows(); ++r) {
+        const int i = m_browser.ReferenceFirst() + r;
+        if (i >= static_cast<int>(page.lines.size())) break;
+        painter.drawText(QRect(text::CHelpBrowser::kInset,
+                               text::CHelpBrowser::kInset + text::CHelpBrowser::kRowHeight * r, area.width(),
+                               text::CHelpBrowser::kRowHeight),
+                         Qt::AlignLeft | Qt::AlignTop, platform::ToQString(page.lines[static_cast<std::size_t>(i)]));
+    }
+    painter.setClipping(false);
+}
+
+void CSimpleHelpDlg::OnTopicScroll(int action, bool released) {
+    if (!released && action == QAbstractSlider::SliderMove) return;
+    const int pos = released ? m_browser.ScrollTopic(text::ScrollCode::ThumbPosition, m_topicScroll->sliderPosition())
+                             : m_browser.ScrollTopic(CodeOf(action));
+    m_topicScroll->setSliderPosition(pos);
+    m_topic->update();
+}
+
+void CSimpleHelpDlg::OnReferenceScroll(int action, bool released) {
+    if (!released && action == QAbstractSlider::SliderMove) return;
+    const int pos = released
+                        ? m_browser.ScrollReference(text::ScrollCode::ThumbPosition, m_refScroll->sliderPosition())
+                        : m_browser.ScrollReference(CodeOf(action));
+    m_refScroll->setSliderPosition(pos);
+    m_reference->update();
+}
+
+void CSimpleHelpDlg::Click(text::HelpClickTarget target, QPoint p) {
+    m_browser.Click(target, p.x(), p.y());
+    ShowCurrent();
+}
+
+void CSimpleHelpDlg::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
+    const QPoint p = event->position().toPoint();
+    if (m_back->geometry().contains(p))
+        Click(text::HelpClickTarget::BackArrow, p);
+    else if (m_forward->geometry().contains(p))
+        Click(text::HelpClickTarget::ForwardArrow, p);
+    else
+        Click(text::HelpClickTarget::Elsewhere, p);
+}

@@ -1,0 +1,143 @@
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "platform/DialogUnits.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/QtCodec.h"
+#include "res/TextWindowTexts.h"
+#include "text/BlankFill.h"
+#include "text/DrawnPane.h"
+#include "text/TextWorkDlg.h"
+
+namespace {
+
+CTextWorkDlg::HaikuCardOpener& Opener() {
+    static CTextWorkDlg::HaikuCardOpener opener;
+    return opener;
+}
+
+}  // namespace
+
+void CTextWorkDlg::SetHaikuCardOpener(HaikuCardOpener opener) { Opener() = std::move(opener); }
+
+CTextWorkDlg::CTextWorkDlg(QWidget* parent) : QDialog(parent) {
+    setFont(platform::DialogFont());
+    const platform::CDialogUnits du(font());
+    setFixedSize(du.Size(321, 139));
+
+    m_index = new CDrawnPane(this);
+    m_index->setObjectName(QStringLiteral("index"));
+    m_index->setGeometry(du.Rect(0, 0, 140, 125));
+    m_index->onPaint = [this](QPainter& p) { PaintIndex(p); };
+    m_index->onMouseMove = [this](QPoint p) { OnMouseMove(p); };
+    m_index->onLeave = [this] { OnMouseMove(QPoint(-1, -1)); };
+    m_index->onLeftClick = [this](QPoint p) { OnLeftClick(p); };
+
+    m_scroll = new QScrollBar(Qt::Vertical, this);
+    m_scroll->setGeometry(du.Rect(140, 0, 10, 125));
+    m_scroll->setRange(0, 0);
+    connect(m_scroll, &QAbstractSlider::actionTriggered, this, &CTextWorkDlg::OnScrollAction);
+    connect(m_scroll, &QAbstractSlider::sliderReleased, this, &CTextWorkDlg::OnScrollReleased);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setGeometry(du.Rect(150, 0, 170, 125));
+    m_text->setReadOnly(true);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);  // the rows are cut at 46 bytes
+    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setFont(platform::FixedGothicFont(12));
+
+    m_ok = new QPushButton(platform::ToQString(res::kTextWorkOk), this);
+    m_ok->setGeometry(du.Rect(185, 125, 50, 14));
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_work.Index().SetPaneSize(m_index->width(), m_index->height());
+}
+
+int CTextWorkDlg::SetKind(int kind) {
+    const int result = m_work.SetKind(kind);
+    if (result != 1) return result;
+    setWindowTitle(platform::ToQString(m_work.GetTitle()));
+    m_work.Start();
+    m_scroll->setRange(0, m_work.Index().ScrollMax());
+    m_scroll->setPageStep(std::max(1, m_work.Index().Page()));
+    m_scroll->setValue(0);
+    return 1;
+}
+
+void CTextWorkDlg::Run(QWidget* owner, int kind) {
+    CTextWorkDlg dlg(owner);
+    if (dlg.SetKind(kind) != 1) return;
+    dlg.exec();
+}
+
+QString CTextWorkDlg::BoxText(const std::string& text) {
+    QStringList rows;
+    for (const std::string& row : text::SplitRows(text, text::CTextWork::kWrapWidth))
+        rows << platform::ToQString(row);
+    return rows.join(QLatin1Char('\n'));
+}
+
+void CTextWorkDlg::SetBoxText(const std::string& text) { m_text->setPlainText(BoxText(text)); }
+
+void CTextWorkDlg::PaintIndex(QPainter& painter) {
+    const text::CTextWorkIndex& index = m_work.Index();
+    painter.setFont(platform::FixedGothicFont(12));
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    painter.setBackground(palette().color(QPalette::Button));
+    for (int i = index.Top(); i < index.Top() + index.Page(); ++i) {
+        const text::PixelRect r = index.SlotRect(i - index.Top());
+        const QRect slot(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        painter.fillRect(slot, palette().color(QPalette::Button));
+        painter.setPen(i == index.RedSection() ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        painter.save();
+        painter.setClipRect(slot);
+        painter.drawText(slot, Qt::AlignLeft | Qt::AlignTop,
+                         platform::ToQString(m_work.Titles()[static_cast<std::size_t>(i)]));
+        painter.restore();
+    }
+}
+
+void CTextWorkDlg::OnMouseMove(QPoint p) {
+    const int red = m_work.Index().RedSection();
+    const int section = m_work.Index().MouseMove(p.x(), p.y());
+    if (section >= 0) SetBoxText(m_work.Texts()[static_cast<std::size_t>(section)]);
+    if (section >= 0 || red != m_work.Index().RedSection()) m_index->update();
+}
+
+void CTextWorkDlg::OnLeftClick(QPoint p) {
+    const text::TextWorkClickResult r = m_work.Click(p.x(), p.y());
+    switch (r.action) {
+    case text::TextWorkClickResult::Nothing: break;
+    case text::TextWorkClickResult::ShowText: SetBoxText(r.text); break;
+    case text::TextWorkClickResult::Beep: platform::Beep(); break;
+    case text::TextWorkClickResult::OpenHaikuCard:
+        if (Opener())
+            Opener()(this, 0, r.position);
+        else
+            platform::Beep();
+        break;
+    }
+}
+
+void CTextWorkDlg::OnScrollAction(int action) {
+    text::ScrollCode code = text::ScrollCode::Other;
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepSub: code = text::ScrollCode::LineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = text::ScrollCode::LineDown; break;
+    case QAbstractSlider::SliderPageStepSub: code = text::ScrollCode::PageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: code = text::ScrollCode::PageDown; break;
+    case QAbstractSlider::SliderMove: return;  // thumb tracking: nothing until released
+    default: break;
+    }
+    m_scroll->setSliderPosition(m_work.Index().Scroll(code));
+    m_index->update();
+}
+
+void CTextWorkDlg::OnScrollReleased() {
+    m_scroll->setSliderPosition(m_work.Index().Scroll(text::ScrollCode::ThumbPosition, m_scroll->sliderPosition()));
+    m_index->update();
+}

@@ -3,15 +3,37 @@
 #include <string>
 
 #include "app/WindowHooks.h"
+#include "text/OnePointDlg.h"
+#include "text/SimpleHelpDlg.h"
+#include "text/TextWorkDlg.h"
 
 // The text-work window (CTextWorkDlg): SetKind(kind); run modally only when
 // that returned a positive value.
-void RunTextWork(QWidget* /*owner*/, int /*kind*/) {}
+void RunTextWork(QWidget* owner, int kind) {
+    CTextWorkDlg dialog(owner);
+    if (dialog.SetKind(kind) != 1) return;
+    RunModalDialog(&dialog);
+}
 
-// The one-point tips window (COnePointDlg), run modally.
-void RunOnePointTips(QWidget* /*owner*/) {}
+// The one-point tips window (COnePointDlg), run modally. When the tips file
+// cannot be read the window closes at once (and stores 0 as the next tip).
+void RunOnePointTips(QWidget* owner) {
+    COnePointDlg dialog(owner);
+    if (!dialog.InitDialog()) {
+        dialog.done(0);
+        return;
+    }
+    RunModalDialog(&dialog);
+}
 
 // The help browser (CSimpleHelpDlg) on path with its caption suffix and
 // start topic, run modally.
-void RunHelpBrowser(QWidget* /*owner*/, const std::string& /*path*/, const std::string& /*captionSuffix*/,
-                    const std::string& /*startTopic*/) {}
+void RunHelpBrowser(QWidget* owner, const std::string& path, const std::string& captionSuffix,
+                    const std::string& startTopic) {
+    CSimpleHelpDlg dialog(owner);
+    dialog.SetFilePath(path);
+    dialog.SetCaptionSuffix(captionSuffix);
+    dialog.SetStartTopic(startTopic);
+    if (!dialog.Create()) return;
+    RunModalDialog(&dialog);
+}

@@ -85,15 +85,6 @@ bool COnePointDlg::InitDialog() {
     return m_tips.Open() >= 0;
 }
 
-void COnePointDlg::Run(QWidget* owner) {
-    COnePointDlg dlg(owner);
-    if (!dlg.InitDialog()) {
-        dlg.done(QDialog::Rejected);
-        return;
-    }
-    dlg.exec();
-}
-
 void COnePointDlg::done(int result) {
     if (!m_closed) {
         m_closed = true;

@@ -20,9 +20,6 @@ public:
     // at once).
     bool InitDialog();
 
-    // The menu command and start-up: run modally.
-    static void Run(QWidget* owner);
-
     text::COnePointTips& Tips() { return m_tips; }
     int Current() const { return m_tips.Current(); }
     QCheckBox* CheckBox() const { return m_check; }

@@ -124,16 +124,6 @@ bool CSimpleHelpDlg::Create() {
     return true;
 }
 
-void CSimpleHelpDlg::Run(QWidget* owner, const std::string& path, const std::string& captionSuffix,
-                         const std::string& startTopic) {
-    CSimpleHelpDlg dlg(owner);
-    dlg.SetFilePath(path);
-    dlg.SetCaptionSuffix(captionSuffix);
-    dlg.SetStartTopic(startTopic);
-    if (!dlg.Create()) return;
-    dlg.exec();
-}
-
 void CSimpleHelpDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_pointerMoved) {

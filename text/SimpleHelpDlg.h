@@ -28,10 +28,6 @@ public:
     // window is not to be shown), then initialises the window.
     bool Create();
 
-    // The help contents command: run modally on path.
-    static void Run(QWidget* owner, const std::string& path, const std::string& captionSuffix,
-                    const std::string& startTopic);
-
     text::CHelpBrowser& Browser() { return m_browser; }
     CDrawnPane* TopicPane() const { return m_topic; }
     CDrawnPane* ReferencePane() const { return m_reference; }

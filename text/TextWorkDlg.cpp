@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "app/WindowHooks.h"
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -11,17 +12,6 @@
 #include "text/BlankFill.h"
 #include "text/DrawnPane.h"
 #include "text/TextWorkDlg.h"
-
-namespace {
-
-CTextWorkDlg::HaikuCardOpener& Opener() {
-    static CTextWorkDlg::HaikuCardOpener opener;
-    return opener;
-}
-
-}  // namespace
-
-void CTextWorkDlg::SetHaikuCardOpener(HaikuCardOpener opener) { Opener() = std::move(opener); }
 
 CTextWorkDlg::CTextWorkDlg(QWidget* parent) : QDialog(parent) {
     setFont(platform::DialogFont());
@@ -68,12 +58,6 @@ int CTextWorkDlg::SetKind(int kind) {
     return 1;
 }
 
-void CTextWorkDlg::Run(QWidget* owner, int kind) {
-    CTextWorkDlg dlg(owner);
-    if (dlg.SetKind(kind) != 1) return;
-    dlg.exec();
-}
-
 QString CTextWorkDlg::BoxText(const std::string& text) {
     QStringList rows;
     for (const std::string& row : text::SplitRows(text, text::CTextWork::kWrapWidth))
@@ -115,10 +99,8 @@ void CTextWorkDlg::OnLeftClick(QPoint p) {
     case text::TextWorkClickResult::ShowText: SetBoxText(r.text); break;
     case text::TextWorkClickResult::Beep: platform::Beep(); break;
     case text::TextWorkClickResult::OpenHaikuCard:
-        if (Opener())
-            Opener()(this, 0, r.position);
-        else
-            platform::Beep();
+        // The haiku card on order 0 (all registered haiku) at the named haiku.
+        if (GetWindowHooks().runHaikuCard) GetWindowHooks().runHaikuCard(this, 0, r.position);
         break;
     }
 }

@@ -3,7 +3,6 @@
 // left (15 rows, its own scroll bar), the hovered section's text on the
 // right; a click shows part 3 or opens the haiku card, by kind.
 #include <QDialog>
-#include <functional>
 
 #include "text/TextWork.h"
 
@@ -19,14 +18,6 @@ public:
 
     // 1 when the kind's file loaded (the window may be run), else -1.
     int SetKind(int kind);
-
-    // How a click opens the haiku card (order 0, 0-based position); the
-    // default runs the haiku card window modally.
-    using HaikuCardOpener = std::function<void(QWidget* owner, int order, int position)>;
-    static void SetHaikuCardOpener(HaikuCardOpener opener);
-
-    // The museum command: SetKind, then run modally when it loaded.
-    static void Run(QWidget* owner, int kind);
 
     text::CTextWork& Work() { return m_work; }
     CDrawnPane* IndexPane() const { return m_index; }

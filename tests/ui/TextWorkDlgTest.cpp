@@ -2,6 +2,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "app/WindowHooks.h"
 #include "tests/ui/TextWindowFixture.h"
 #include "text/DrawnPane.h"
 #include "text/TextWorkDlg.h"
@@ -61,7 +62,7 @@ private slots:
         fx.Write(QStringLiteral("nature.txt"), lines);
         fx.Write(QStringLiteral("life.txt"), lines);
         std::vector<std::pair<int, int>> opened;
-        CTextWorkDlg::SetHaikuCardOpener([&](QWidget*, int order, int position) { opened.push_back({order, position}); });
+        GetWindowHooks().runHaikuCard = [&](QWidget*, int order, int position) { opened.push_back({order, position}); };
 
         CTextWorkDlg nature;
         QCOMPARE(nature.SetKind(5), 1);
@@ -78,7 +79,7 @@ private slots:
         SendMouse(life.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
         QCOMPARE(fx.beeps, 2);
         QCOMPARE(opened.size(), std::size_t(1));
-        CTextWorkDlg::SetHaikuCardOpener({});
+        ResetWindowHooks();
     }
 
     void missingFileOrUnknownKindIsNotShown() {
@@ -89,6 +90,30 @@ private slots:
         QCOMPARE(fx.messages.size(), 2);
         QVERIFY(fx.messages[0].startsWith(fx.Path(QStringLiteral("goi.txt"))));
         QVERIFY(fx.messages[0].endsWith(QStringLiteral("ファイル を読み出し出来ません.")));
+    }
+
+    void hooksRunTheWindowsOnlyWhenTheirFilesLoad() {
+        CTextWindowFixture fx;
+        QStringList titles;
+        GetWindowHooks().runModal = [&](QDialog* dialog) {
+            titles << dialog->windowTitle();
+            return 0;
+        };
+        RunTextWork(nullptr, 3);  // friend.txt is missing
+        RunOnePointTips(nullptr);
+        QVERIFY(titles.isEmpty());
+        QCOMPARE(fx.messages.size(), 2);
+        fx.Write(QStringLiteral("friend.txt"), Sections(1));
+        fx.Write(QStringLiteral("onepoint.txt"), {QStringLiteral("1:"), QStringLiteral("x")});
+        const QString topics = fx.Write(QStringLiteral("Topics.txt"), {QStringLiteral("[*]"), QStringLiteral("k1:目次"),
+                                                                       QStringLiteral("d:x")});
+        RunTextWork(nullptr, 3);
+        RunOnePointTips(nullptr);
+        RunHelpBrowser(nullptr, platform::FromQString(topics), platform::FromQString(QStringLiteral("目次")),
+                       platform::FromQString(QStringLiteral("目次")));
+        QCOMPARE(titles, (QStringList{QStringLiteral("キロノの弟子・友人"), QStringLiteral("『キロノ』博物館 V1.08 - ワンポイント"),
+                                      QStringLiteral("簡易ヘルプ V1.03 - 目次")}));
+        ResetWindowHooks();
     }
 
     void textBoxRowsAreCutAt46Bytes() {

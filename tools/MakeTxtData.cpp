@@ -383,8 +383,8 @@ std::string WhenSentence(const CatalogueRow& r, const RegisterEntry& e) {
     if (from != 0 && from < year)
         return "作った年ははっきりせず、" + YearText(from) + "から" + YearText(year) +
                "までの間の作とされる。";
-    return YearText(year) + "、" + Sexagenary(year) + "の年の作で、キロノは" +
-           std::to_string(AgeInYear(year)) + "才。";
+    return YearText(year) + Sexagenary(year) + "、キロノ" + std::to_string(AgeInYear(year)) +
+           "才の作。";
 }
 
 // The sentence on the haiku's source; journey is set when the source is one

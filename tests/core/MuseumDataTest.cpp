@@ -15,6 +15,8 @@
 #include "haiku/HaikuTextReader.h"
 #include "platform/MessageBox.h"
 #include "platform/ShiftJis.h"
+#include "text/HelpTopics.h"
+#include "text/OnePointTips.h"
 #include "text/SectionTextFile.h"
 
 #ifndef KIROKAN_MUSEUM_DIR
@@ -49,57 +51,7 @@ void ExpectShiftJis(const std::string& name, const std::vector<std::string>& lin
         EXPECT_TRUE(platform::IsValidCp932(lines[n])) << name << " line " << n + 1;
 }
 
-// ---------------------------------------------------------------------------
-// Sectioned text files, read the way the text-work window reads them.
-
-struct Section {
-    std::string header;
-    std::map<int, std::string> parts;  // part number -> assembled text (width 46)
-    std::map<int, std::string> firstLine;
-    int line = 0;
-};
-
 bool IsHeader(const std::string& s) { return !s.empty() && s.front() == '[' && s.back() == ']'; }
-bool IsSkipped(const std::string& s) { return s.size() == 1 || StartsWith(s, "//"); }
-
-std::vector<Section> ReadSections(const std::string& name, int width) {
-    const auto lines = ReadLines(name);
-    ExpectShiftJis(name, lines);
-    std::vector<Section> sections;
-    int counter = 1;
-    int part = 0;
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        std::string s = lines[n];
-        if (s.empty()) {
-            ADD_FAILURE() << name << " line " << n + 1 << ": an empty line hides the rest";
-            break;
-        }
-        if (IsSkipped(s)) continue;
-        if (s == "[*]") s = "[" + std::to_string(counter++) + "]";
-        if (IsHeader(s)) {
-            sections.push_back({s, {}, {}, static_cast<int>(n + 1)});
-            part = 0;
-            continue;
-        }
-        if (sections.empty()) continue;
-        Section& sec = sections.back();
-        if (s.size() >= 2 && s[1] == ':') {
-            part = s[0] - '0';
-            EXPECT_TRUE(part >= 1 && part <= 9) << name << " line " << n + 1;
-            EXPECT_EQ(sec.parts.count(part), 0u) << name << " line " << n + 1 << ": part twice";
-            const std::string rest = s.substr(2);
-            sec.parts[part] = rest + std::string(Filled(rest.size(), width) - rest.size(), ' ');
-            sec.firstLine[part] = rest;
-            continue;
-        }
-        if (part == 0) continue;  // lines before the first part are not shown
-        std::string& text = sec.parts[part];
-        EXPECT_LT(text.size(), 2048u) << name << " " << sec.header << " part " << part
-                                      << " would be cut";
-        text += s + std::string(Filled(s.size(), width) - s.size(), ' ');
-    }
-    return sections;
-}
 
 struct WorkFile {
     const char* name;
@@ -116,41 +68,17 @@ const WorkFile kWorks[] = {
     {"saga.txt", 12, 8},
 };
 
-// The files shipped so far; each one listed here must be complete.
-const char* const kShipped[] = {"kirono.txt", "okuno.txt", "Topics.txt", "onepoint.txt", "life.txt", "friend.txt", "work.txt", "kinenkan.txt", "kuhi.txt", "nature.txt", "goi.txt", "nozarasi.txt", "kasima.txt", "kobumi.txt", "sarasina.txt", "saga.txt"};
-
-bool Shipped(const std::string& name) {
-    for (const char* s : kShipped)
-        if (name == s) return true;
-    return false;
-}
-
-TEST(MuseumData, TextWorkIndexesAreFull) {
-    for (const WorkFile& w : kWorks) {
-        if (!Shipped(w.name)) continue;
-        SCOPED_TRACE(w.name);
-        const auto sections = ReadSections(w.name, 46);
-        EXPECT_GE(static_cast<int>(sections.size()), w.minSections);
-        for (std::size_t i = 0; i < sections.size(); ++i) {
-            const Section& s = sections[i];
-            SCOPED_TRACE(s.header);
-            EXPECT_EQ(s.header, "[" + std::to_string(i + 1) + "]") << "sections out of order";
-            ASSERT_TRUE(s.parts.count(1)) << "no title (part 1), line " << s.line;
-            EXPECT_FALSE(s.firstLine.at(1).empty());
-            EXPECT_LE(s.parts.at(1).size(), 46u) << "title wraps in the index";
-            ASSERT_TRUE(s.parts.count(2)) << "no text (part 2)";
-            EXPECT_LT(s.parts.at(2).size(), 2048u);
-            if (w.kind == 0) {
-                ASSERT_TRUE(s.parts.count(3)) << "no click text (part 3)";
-                EXPECT_LT(s.parts.at(3).size(), 2048u);
-            }
-            if (w.kind == 1 || w.kind == 5 || w.kind == 7) {
-                ASSERT_TRUE(s.parts.count(3)) << "no haiku number (part 3)";
-                const int n = std::atoi(s.firstLine.at(3).c_str());
-                EXPECT_GE(n, 1);
-                EXPECT_LE(n, kHaikuCount);
-            }
-        }
+// The readers neither check the encoding nor say when an empty line hides
+// the rest of a file; this does, for every shipped file.
+TEST(MuseumData, EveryLineIsShiftJisAndNothingIsHidden) {
+    std::vector<std::string> names = {"kirono.txt", "onepoint.txt"};
+    for (const WorkFile& w : kWorks) names.push_back(w.name);
+    for (const std::string& name : names) {
+        const auto lines = ReadLines(name);
+        ExpectShiftJis(name, lines);
+        for (std::size_t n = 0; n < lines.size(); ++n)
+            EXPECT_FALSE(lines[n].empty() && name != "onepoint.txt")
+                << name << " line " << n + 1 << ": an empty line hides the rest";
     }
 }
 
@@ -189,7 +117,9 @@ TEST_F(ShippedData, TextWorksLoadThroughTheTextWorkReader) {
             EXPECT_NE(title.find_first_not_of(' '), std::string::npos);
             EXPECT_FALSE(file.GetPartText(s, 2, 46).empty());
             const std::string third = file.GetPartText(s, 3, 46);
-            if (w.kind == 0) EXPECT_FALSE(third.empty());
+            if (w.kind == 0) {
+                EXPECT_FALSE(third.empty());
+            }
             if (w.kind == 1 || w.kind == 5 || w.kind == 7) {
                 const int regNo = std::atoi(third.c_str());
                 ASSERT_GE(regNo, 1);
@@ -227,6 +157,68 @@ TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
         // The interpretation opens with the haiku it belongs to.
         EXPECT_EQ(commentary.find(r.phrase1), 2u) << "notes of another haiku";
     }
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(ShippedData, HelpLoadsThroughTheTopicStore) {
+    int beeps = 0;
+    const platform::BeepHandler previous = platform::SetBeepHandler([&beeps] { ++beeps; });
+    CHelpTopics help;
+    ASSERT_EQ(help.LoadTopics(CSettingsStore::Instance().GetDataFilePath("Topics.txt")), 0);
+    const HelpPage contents = help.FindTopic("目次");
+    ASSERT_EQ(contents.key1, "目次") << "the help opens on 目次";
+    std::string listed;
+    for (const std::string& line : contents.lines) listed += line + "\n";
+    std::set<std::string> linkedTo;
+    for (int t = 0; t < help.GetTopicCount(); ++t) {
+        const std::string key = help.GetTopic(t).key1;
+        SCOPED_TRACE("topic " + std::to_string(t));
+        ASSERT_FALSE(key.empty());
+        if (key == "目次") continue;
+        EXPECT_NE(listed.find(key), std::string::npos) << "missing from the contents";
+        const HelpPage page = help.FindTopic(key);
+        EXPECT_EQ(page.number, t) << "two topics share a first key";
+        ASSERT_FALSE(page.lines.empty());
+        int links = 0;
+        for (const std::string& line : page.lines) {
+            EXPECT_LE(line.size(), 76u) << "wider than the topic pane";
+            for (const HelpLink& link : help.FindLinks(line, key)) {
+                ++links;
+                linkedTo.insert(link.text);
+                EXPECT_EQ(help.FindTopic(link.text).key1, link.text) << "a link leads nowhere";
+            }
+        }
+        EXPECT_GT(links, 0) << "no way on from this topic";
+    }
+    // Every topic is reached from some other topic, not only from the contents.
+    for (int t = 0; t < help.GetTopicCount(); ++t) {
+        const std::string& key = help.GetTopic(t).key1;
+        if (key != "目次") {
+            EXPECT_TRUE(linkedTo.count(key)) << "topic " << t << " is only in the contents";
+        }
+    }
+    EXPECT_EQ(beeps, 0) << "a topic without a body";
+    EXPECT_TRUE(m_messages.empty());
+    platform::SetBeepHandler(previous);
+}
+
+TEST_F(ShippedData, TipsStepThroughTheTipsWindowModel) {
+    text::COnePointTips tips;
+    ASSERT_EQ(tips.ShowTip(1), 1);
+    const int count = tips.GetTipCount();
+    EXPECT_GE(count, 45);
+    for (int n = 1; n <= count; ++n) {
+        SCOPED_TRACE("tip " + std::to_string(n));
+        ASSERT_EQ(tips.ShowTip(n), n);
+        EXPECT_GT(tips.GetHeading().size(), 1u) << "the heading is missing";
+        EXPECT_EQ(tips.GetHeading().find("豆知識"), std::string::npos) << "first line too long";
+        EXPECT_GT(tips.GetBody().size(), 2u) << "no text under the heading";
+    }
+    EXPECT_EQ(tips.ShowTip(count + 1), 1);
+    EXPECT_EQ(tips.ShowTip(0), count);
+    ASSERT_EQ(tips.ShowTip(42), 42);
+    EXPECT_NE((tips.GetHeading() + tips.GetBody()).find("旧暦"), std::string::npos)
+        << "the calendar hall opens the tips on 42";
     EXPECT_TRUE(m_messages.empty());
 }
 
@@ -312,158 +304,20 @@ TEST(MuseumData, EveryHaikuHasItsNotes) {
 }
 
 // ---------------------------------------------------------------------------
-// The help topics: Topics.txt and its include files.
-
-struct Topic {
-    std::string key[3];
-    int listColumns = 0;
-    std::vector<std::string> body;
-};
-
-std::string ExpandTabs(const std::string& s) {
-    std::string out;
-    for (char c : s) {
-        if (c == '\t')
-            out.append(4 - out.size() % 4, ' ');
-        else
-            out += c;
-    }
-    return out;
-}
-
-std::string Lower(const std::string& s) { return platform::AsciiLower(s); }
-
-std::vector<Topic> ReadTopics() {
-    std::vector<std::string> lines;
-    std::vector<std::string> includes;
-    for (const std::string& s : ReadLines("Topics.txt")) {
-        if (StartsWith(s, "//")) continue;
-        if (StartsWith(Lower(s), "f:")) {
-            includes.push_back(s.substr(2));
-            continue;
-        }
-        lines.push_back(s);
-    }
-    EXPECT_LE(includes.size(), 20u);
-    for (const std::string& inc : includes) {
-        EXPECT_LE(inc.size(), 127u);
-        const auto more = ReadLines(inc);
-        for (const std::string& s : more)
-            if (!StartsWith(s, "//")) lines.push_back(s);
-    }
-    ExpectShiftJis("help", lines);
-    EXPECT_LT(lines.size(), 9000u) << "the contents list needs room";
-    std::vector<Topic> topics;
-    bool inBody = false;
-    for (const std::string& raw : lines) {
-        const std::string s = ExpandTabs(raw);
-        if (s == "[*]") {
-            topics.emplace_back();
-            inBody = false;
-            continue;
-        }
-        if (topics.empty()) continue;
-        Topic& t = topics.back();
-        if (inBody) {
-            t.body.push_back(s);
-            continue;
-        }
-        const std::string low = Lower(s);
-        if (StartsWith(low, "k1:") || StartsWith(low, "k2:") || StartsWith(low, "k3:")) {
-            EXPECT_TRUE(StartsWith(s, "k")) << s;
-            t.key[low[1] - '1'] = s.substr(3);
-        } else if (low.size() >= 3 && low[0] == 'l' && low[1] >= '1' && low[1] <= '5' &&
-                   low[2] == ':') {
-            t.listColumns = low[1] - '0';
-        } else if (StartsWith(s, "d:")) {
-            inBody = true;
-            t.body.push_back(s.substr(2));
-        } else {
-            EXPECT_FALSE(StartsWith(low, "d:")) << "a body marker in capitals hides the body";
-        }
-    }
-    return topics;
-}
-
-TEST(MuseumData, HelpOpensOnContentsWithWorkingLinks) {
-    if (!Shipped("Topics.txt")) GTEST_SKIP();
-    const auto topics = ReadTopics();
-    ASSERT_GE(topics.size(), 20u);
-    std::map<std::string, int> byKey1;
-    int lists = 0;
-    for (std::size_t i = 0; i < topics.size(); ++i) {
-        const Topic& t = topics[i];
-        SCOPED_TRACE("topic " + t.key[0]);
-        EXPECT_FALSE(t.key[0].empty()) << "topic " << i << " cannot be reached";
-        EXPECT_TRUE(byKey1.emplace(t.key[0], static_cast<int>(i)).second) << "key 1 twice";
-        if (t.listColumns) {
-            ++lists;
-        } else {
-            EXPECT_FALSE(t.body.empty()) << "no body (d:)";
-        }
-        for (const std::string& line : t.body) EXPECT_LE(line.size(), 76u) << line;
-    }
-    EXPECT_EQ(lists, 1) << "one topic carries the contents list";
-    ASSERT_TRUE(byKey1.count("目次")) << "the help starts on 目次";
-    EXPECT_GT(topics[static_cast<std::size_t>(byKey1["目次"])].listColumns, 0)
-        << "目次 is the generated contents list";
-    // Every topic but the contents list links to another topic, and every
-    // topic is linked from somewhere besides the contents list.
-    std::set<std::string> linkedTo;
-    for (const Topic& t : topics) {
-        if (t.listColumns) continue;
-        int links = 0;
-        for (const std::string& line : t.body)
-            for (const auto& [key, index] : byKey1)
-                if (key != t.key[0] && line.find(key) != std::string::npos) {
-                    ++links;
-                    linkedTo.insert(key);
-                }
-        EXPECT_GT(links, 0) << t.key[0] << " links nowhere";
-    }
-    for (const Topic& t : topics) {
-        if (t.key[0] != "目次" && !t.listColumns) {
-            EXPECT_TRUE(linkedTo.count(t.key[0])) << t.key[0] << " is only in the contents";
-        }
-    }
-}
-
-// ---------------------------------------------------------------------------
 // onepoint.txt
 
-TEST(MuseumData, TipsStepThroughOneToT) {
-    if (!Shipped("onepoint.txt")) GTEST_SKIP();
+// The tips window finds a tip by the first header numbered n or more, so the
+// headers must count 1, 2, 3 ... without a gap, each a bare "n:".
+TEST(MuseumData, TipHeadersCountFromOneWithoutGaps) {
     const auto lines = ReadLines("onepoint.txt");
-    ExpectShiftJis("onepoint.txt", lines);
     int expected = 1;
-    std::map<int, std::vector<std::string>> tips;
-    int current = 0;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         const std::string& s = lines[n];
-        if (s.empty() || StartsWith(s, "//")) continue;
-        if (s.back() == ':') {
-            const int number = std::atoi(s.c_str());
-            EXPECT_EQ(number, expected) << "line " << n + 1 << ": tip heading without its number";
-            EXPECT_EQ(s, std::to_string(number) + ":") << "line " << n + 1;
-            current = number;
-            ++expected;
-            continue;
-        }
-        ASSERT_NE(current, 0) << "text before the first tip";
-        EXPECT_LE(s.size(), 254u);
-        tips[current].push_back(s);
+        if (s.empty() || StartsWith(s, "//") || s.back() != ':') continue;
+        EXPECT_EQ(s, std::to_string(expected) + ":") << "line " << n + 1;
+        ++expected;
     }
-    const int count = expected - 1;
-    EXPECT_GE(count, 45);
-    for (int t = 1; t <= count; ++t) {
-        ASSERT_TRUE(tips.count(t)) << "tip " << t << " is empty";
-        EXPECT_LE(tips[t].front().size(), 28u) << "tip " << t << " has no heading";
-        EXPECT_GE(tips[t].size(), 2u) << "tip " << t << " has no text";
-    }
-    ASSERT_TRUE(tips.count(42));
-    bool calendar = false;
-    for (const std::string& s : tips[42]) calendar = calendar || s.find("旧暦") != std::string::npos;
-    EXPECT_TRUE(calendar) << "tip 42 opens from the calendar hall";
+    EXPECT_GE(expected - 1, 45);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "platform/Profile.h"
 #include "platform/ShiftJis.h"
@@ -159,17 +160,13 @@ std::vector<std::string> CSettingsStore::LoadFindStrings() {
     // One read of the section; then Find1, Find2, ... up to the first empty
     // or missing value.
     const auto section = platform::GetPrivateProfileSection(m_settingsPath, kFindStrings);
+    std::unordered_map<std::string, const std::string*> values;
+    for (const auto& e : section) values.emplace(platform::AsciiLower(e.first), &e.second);
     std::vector<std::string> entries;
     for (std::size_t i = 1; i <= section.size(); ++i) {
-        const std::string key = "find" + std::to_string(i);
-        const std::string* value = nullptr;
-        for (const auto& e : section)
-            if (platform::AsciiLower(e.first) == key) {
-                value = &e.second;
-                break;
-            }
-        if (!value || value->empty()) break;
-        entries.push_back(*value);
+        const auto found = values.find("find" + std::to_string(i));
+        if (found == values.end() || found->second->empty()) break;
+        entries.push_back(*found->second);
     }
     return entries;
 }

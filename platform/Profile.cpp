@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <unordered_set>
 
 #include "platform/ShiftJis.h"
 
@@ -51,6 +52,21 @@ bool SameName(std::string_view a, std::string_view b) {
         }
     }
     return true;
+}
+
+// The name with its single-byte letters lower-cased: equal for two names
+// exactly when SameName holds.
+std::string NameKey(std::string_view name) {
+    std::string key(name);
+    for (std::size_t i = 0; i < key.size();) {
+        if (IsLeadByte(static_cast<unsigned char>(key[i]))) {
+            i += 2;
+        } else {
+            key[i] = LowerAscii(key[i]);
+            ++i;
+        }
+    }
+    return key;
 }
 
 // A header line "[name]" gives its name; the closing bracket is the first
@@ -248,12 +264,12 @@ std::vector<ProfileEntry> GetPrivateProfileSection(const std::string& path,
     const std::vector<Line> lines = SplitLines(data);
     SectionSpan span;
     if (!FindSection(lines, section, &span)) return entries;
+    std::unordered_set<std::string> seen;
     for (std::size_t i = span.header + 1; i < span.last; ++i) {
         std::string_view k, v;
         if (!ParseEntry(Content(lines[i].raw), &k, &v)) continue;
-        bool seen = false;
-        for (const auto& e : entries) seen = seen || SameName(e.first, k);
-        if (!seen) entries.emplace_back(std::string(k), std::string(v.substr(0, v.find('\0'))));
+        if (seen.insert(NameKey(k)).second)
+            entries.emplace_back(std::string(k), std::string(v.substr(0, v.find('\0'))));
     }
     return entries;
 }

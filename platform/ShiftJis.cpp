@@ -25,7 +25,7 @@ bool IsCharStart(std::string_view s, std::size_t pos) {
 void CopyToField(char* field, std::size_t fieldSize, std::string_view src) {
     if (fieldSize == 0) return;
     const std::size_t n = CharBoundaryPrefix(src, fieldSize - 1);
-    std::memcpy(field, src.data(), n);
+    if (n > 0) std::memcpy(field, src.data(), n);  // an empty view may have no data
     field[n] = '\0';
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/Profile.h"
+#include "platform/TextFile.h"
 #include "tests/core/ReaderTestSupport.h"
 
 using namespace platform;
@@ -201,6 +202,35 @@ TEST(Profile, AFailedWriteLeavesTheOldFileWhole) {
     // A successful write leaves no temporary file behind.
     ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "onepoint", 5));
     EXPECT_EQ(DirectoryEntries(dir.Path()).size(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> Pieces(const std::string& bytes, std::size_t max) {
+    TempDir dir;
+    WriteFile(dir / "f.txt", bytes);
+    platform::CTextFile file;
+    EXPECT_TRUE(file.Open(dir / "f.txt"));
+    std::vector<std::string> pieces;
+    std::string piece;
+    while (file.ReadPiece(&piece, max)) pieces.push_back(piece);
+    return pieces;
+}
+
+TEST(TextFile, PiecesKeepCharactersWholeAndLineEndsApart) {
+    using V = std::vector<std::string>;
+    // A lone CR right at a piece's end stays a byte of the line.
+    EXPECT_EQ(Pieces("abc\rd\r\nxy\r", 3), (V{"abc", "\rd", "xy"}));
+    EXPECT_EQ(Pieces("ab\r\rc", 3), (V{"ab\r", "\rc"}));
+    // A double-byte character that would not fit goes to the next piece.
+    EXPECT_EQ(Pieces("a表b\n", 2), (V{"a", "表", "b"}));
+    // A lone lead byte before the line end, CR or NUL does not swallow it.
+    EXPECT_EQ(Pieces("x\x95\ny\x95\r\nz\x95", 10), (V{"x\x95", "y\x95", "z\x95"}));
+    EXPECT_EQ(Pieces(std::string("p\x95\0q\nr", 6), 10), (V{"p\x95", "r"}));
+    EXPECT_EQ(Pieces("", 10), V{});
+    EXPECT_EQ(Pieces("\n\n", 10), (V{"", ""}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 //
 //   MakeTxtData --catalogue haiku/catalogue.tsv --register haiku/register.tsv
 //               [--kigo museum/kigo.tsv] [--places museum/haiku-places.tsv]
+//               [--readings museum/haiku-readings.tsv]
 //               --out <dir> [--kirono] <source.txt>...
 //
 // Every source line is converted to code page 932; a character without a
@@ -14,7 +15,8 @@
 // An unknown id stops the build as well. When the register file does not exist
 // yet, the register number of a catalogue id is the id itself. The season-word
 // list (word, tab, one sentence) adds what a season word means to the notes;
-// the places list (catalogue id, tab, one sentence) says where a haiku was made.
+// the places list (catalogue id, tab, one sentence) says where a haiku was made,
+// the readings list (the same form) what a haiku shows.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -200,7 +202,9 @@ public:
             m_seasonWords[f[0]] = f[1];
         }
     }
-    void LoadPlaces(const fs::path& path) {
+    // A list of one sentence per catalogue id, with a header line.
+    std::map<int, std::string> LoadSentences(const fs::path& path) const {
+        std::map<int, std::string> out;
         const auto lines = ReadLines(path);
         for (std::size_t n = 1; n < lines.size(); ++n) {
             if (lines[n].empty()) continue;
@@ -209,13 +213,14 @@ public:
             if (f.size() != 2 || f[1].empty()) Fail(where, "expected id<TAB>sentence");
             const int id = ToInt(f[0], where);
             RegNoOf(id, where);  // an unknown id stops the build
-            if (!m_places.emplace(id, f[1]).second) Fail(where, "id " + f[0] + " twice");
+            if (!out.emplace(id, f[1]).second) Fail(where, "id " + f[0] + " twice");
         }
+        return out;
     }
-    const std::string* Place(int catalogueId) const {
-        const auto it = m_places.find(catalogueId);
-        return it == m_places.end() ? nullptr : &it->second;
-    }
+    void LoadPlaces(const fs::path& path) { m_places = LoadSentences(path); }
+    void LoadReadings(const fs::path& path) { m_readings = LoadSentences(path); }
+    const std::string* Place(int catalogueId) const { return Find(m_places, catalogueId); }
+    const std::string* Reading(int catalogueId) const { return Find(m_readings, catalogueId); }
     const std::string* SeasonWordGloss(const std::string& word) const {
         const auto it = m_seasonWords.find(word);
         return it == m_seasonWords.end() ? nullptr : &it->second;
@@ -226,7 +231,13 @@ private:
     std::map<int, RegisterEntry> m_register;
     std::map<int, int> m_regOfCatalogue;
     std::map<std::string, std::string> m_seasonWords;
+    static const std::string* Find(const std::map<int, std::string>& m, int id) {
+        const auto it = m.find(id);
+        return it == m.end() ? nullptr : &it->second;
+    }
+
     std::map<int, std::string> m_places;
+    std::map<int, std::string> m_readings;
 };
 
 // ---------------------------------------------------------------------------
@@ -393,11 +404,11 @@ std::string SourceSentence(const std::string& source, bool& journey) {
     journey = false;
     if (source.empty()) return {};
     static const std::pair<const char*, const char*> kJourneys[] = {
-        {"『野ざらし紀行』", "貞享元年(1684)秋から翌年にかけての『野ざらし紀行』の旅で詠まれた句。"},
-        {"『笈の小文』", "貞享4年(1687)冬に江戸を発った『笈の小文』の旅で詠まれた句。"},
-        {"『更科紀行』", "元禄元年(1688)秋、美濃から信濃の更科へ向かった旅の句。"},
-        {"『おくのほそ道』", "元禄2年(1689)、曾良と歩いた『おくのほそ道』の旅で詠まれた句。"},
-        {"『嵯峨日記』", "元禄4年(1691)の初夏、嵯峨の落柿舎に滞在した折の句。"},
+        {"『野ざらし紀行』", "秋に江戸を発った『野ざらし紀行』の旅で詠まれた句。"},
+        {"『笈の小文』", "冬に江戸を発った『笈の小文』の旅で詠まれた句。"},
+        {"『更科紀行』", "美濃から信濃の更科へ向かった『更科紀行』の旅の句。"},
+        {"『おくのほそ道』", "曾良と歩いた『おくのほそ道』の旅で詠まれた句。"},
+        {"『嵯峨日記』", "初夏、嵯峨の落柿舎に滞在した折の句(『嵯峨日記』)。"},
     };
     for (const auto& [name, text] : kJourneys)
         if (source == name) {
@@ -470,10 +481,12 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
         }
         std::vector<std::string> lines;
         lines.push_back("「" + r.phrase[0] + " " + r.phrase[1] + " " + r.phrase[2] + "」");
+        if (const std::string* reading = data.Reading(entry.catalogueId)) lines.push_back(*reading);
         if (!r.preface.empty()) lines.push_back("前書に「" + r.preface + "」とある。");
         lines.push_back(SeasonSentence(r));
         if (const std::string* gloss = data.SeasonWordGloss(r.seasonWord)) lines.push_back(*gloss);
-        if (!r.creatures.empty()) lines.push_back("句には" + r.creatures + "が詠まれている。");
+        if (!r.creatures.empty() && r.creatures != r.seasonWord)
+            lines.push_back("句には" + r.creatures + "が詠まれている。");
         lines.push_back(WhenSentence(r, entry));
         bool journey = false;
         if (const std::string s = SourceSentence(source, journey); !s.empty()) lines.push_back(s);
@@ -500,18 +513,19 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    fs::path catalogue, reg, kigo, places, outDir;
+    fs::path catalogue, reg, kigo, places, readings, outDir;
     bool kirono = false;
     std::vector<fs::path> sources;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if ((a == "--catalogue" || a == "--register" || a == "--kigo" || a == "--places" ||
-             a == "--out") &&
+             a == "--readings" || a == "--out") &&
             i + 1 < argc) {
             (a == "--catalogue"  ? catalogue
              : a == "--register" ? reg
              : a == "--kigo"     ? kigo
              : a == "--places"   ? places
+             : a == "--readings" ? readings
                                  : outDir) = argv[++i];
         } else if (a == "--kirono") {
             kirono = true;
@@ -530,6 +544,7 @@ int main(int argc, char** argv) {
         data.LoadRegister(reg);
         if (!kigo.empty()) data.LoadSeasonWords(kigo);
         if (!places.empty()) data.LoadPlaces(places);
+        if (!readings.empty()) data.LoadReadings(readings);
         fs::create_directories(outDir);
         for (const fs::path& src : sources) {
             const std::string name = src.filename().string();

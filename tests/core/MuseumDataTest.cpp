@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/SettingsStore.h"
+#include "calendar/OldCalendarTable.h"
+#include "calendar/SexagenaryNames.h"
 #include "haiku/HaikuTable.h"
 #include "haiku/HaikuTextReader.h"
 #include "platform/MessageBox.h"
@@ -142,6 +144,8 @@ TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
     CHaikuTextReader bulk;
     ASSERT_EQ(bulk.LoadAll("kirono.txt", 44, listed, kHaikuCount), 0);
     CHaikuTextReader single;
+    const COldCalendarTable calendar;
+    const CSexagenaryNames cycles;
     for (int slot = 0; slot < kHaikuCount; ++slot) {
         SCOPED_TRACE("slot " + std::to_string(slot));
         const HaikuRecord r = listed.GetRecord(slot);
@@ -156,6 +160,21 @@ TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
         EXPECT_EQ(commentary.size() % 44, 0u) << "each line is filled to the box width";
         // The interpretation opens with the haiku it belongs to.
         EXPECT_EQ(commentary.find(r.phrase1), 2u) << "notes of another haiku";
+        // Its dating agrees with the calendar hall's era and cycle names.
+        auto dated = [&](int year) {
+            const int n = calendar.GetEraYear(year);
+            return std::string(calendar.GetEraName(year)) + (n == 1 ? "元" : std::to_string(n)) +
+                   "年(" + std::to_string(year) + ")";
+        };
+        if (r.yearFrom == 0) {
+            EXPECT_NE(commentary.find(dated(r.year) + cycles.GetCycleName(r.year) + "、キロノ" +
+                                      std::to_string(r.year - 1643) + "才"),
+                      std::string::npos);
+        } else {
+            const bool both = commentary.find(dated(r.yearFrom)) != std::string::npos &&
+                              commentary.find(dated(r.year)) != std::string::npos;
+            EXPECT_TRUE(both || commentary.find("わかっていない") != std::string::npos);
+        }
     }
     EXPECT_TRUE(m_messages.empty());
 }

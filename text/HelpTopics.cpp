@@ -151,15 +151,22 @@ void CHelpTopics::SortKeys(int kind) {
     for (int t = 0; t < n; ++t) order[t] = t;
     m_keyCount[Kind(kind)] = nonEmpty;
 
+    // The placeholder sorts after every key, also after one whose bytes lie
+    // beyond the character set.
+    auto compare = [&](int a, int b) {
+        const bool emptyA = GetKey(a, kind).empty(), emptyB = GetKey(b, kind).empty();
+        if (emptyA || emptyB) return emptyA == emptyB ? 0 : emptyA ? 1 : -1;
+        return CompareKeys(keys[a], keys[b]);
+    };
     // Quicksort: the middle element as pivot; the smaller side by recursion,
     // the larger by iteration, so the depth stays logarithmic.
     auto sort = [&](auto&& self, int low, int high) -> void {
         while (low < high) {
-            const std::string_view pivot = keys[order[(low + high) / 2]];
+            const int pivot = order[(low + high) / 2];
             int i = low, j = high;
             do {
-                while (CompareKeys(keys[order[i]], pivot) < 0) ++i;
-                while (CompareKeys(keys[order[j]], pivot) > 0) --j;
+                while (compare(order[i], pivot) < 0) ++i;
+                while (compare(order[j], pivot) > 0) --j;
                 if (i <= j) {
                     std::swap(order[i], order[j]);
                     ++i;

@@ -136,6 +136,21 @@ TEST(HelpTopics, KeysSortWithLettersFoldedAndEmptyKeysLast) {
     EXPECT_EQ(topics.GetKeyCount(3), 0);
 }
 
+TEST(HelpTopics, EmptyKeysSortAfterKeysBeyondTheCharacterSet) {
+    // Bytes above FC 4B (no character of the set) must not let a topic
+    // without key 1 into the search list.
+    CTxtDataDir dir;
+    std::vector<std::string> lines;
+    lines.insert(lines.end(), {"[*]", "k2:no key 1", "d:x"});
+    AddTopic(lines, "\xFC\xFC");
+    AddTopic(lines, "\xFF");
+    AddTopic(lines, "a");
+    CHelpTopics topics;
+    ASSERT_EQ(topics.LoadTopics(dir.Write("Topics.txt", lines)), 0);
+    EXPECT_EQ(topics.SearchEntries(1), (std::vector<std::string>{"a", "\xFC\xFC", "\xFF"}));
+    EXPECT_EQ(topics.GetOrder(1).back(), 0);
+}
+
 TEST(HelpTopics, SortOrdersManyKeys) {
     // Enough keys to exercise both sides of the partitioning.
     CTxtDataDir dir;

@@ -64,9 +64,11 @@ CMainFrame::CMainFrame() {
 CMainFrame::~CMainFrame() {
     // Document windows go while the frame is whole (their views may still
     // talk to it); the search bar writes its history as a child afterwards.
-    if (m_mdiArea)
-        for (QMdiSubWindow* w : m_mdiArea->subWindowList()) delete w;
+    // Closed windows waiting for deletion are no longer listed by the MDI
+    // area, so every child frame is looked up.
+    m_destroying = true;
     m_activeView = nullptr;
+    for (CChildFrame* frame : findChildren<CChildFrame*>()) delete frame;
 }
 
 bool CMainFrame::Create() {
@@ -419,6 +421,7 @@ void CMainFrame::ActivateChildFrame(CChildFrame* frame) {
 }
 
 void CMainFrame::OnChildFrameClosing(CChildFrame* frame) {
+    if (m_destroying) return;
     if (m_activeView && frame->GetActiveView() == m_activeView) {
         m_activeView->OnActivateView(false);
         m_activeView = nullptr;

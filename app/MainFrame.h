@@ -105,6 +105,7 @@ private:
     bool m_restoreMaximized = false;
     CKirokanViewBase* m_activeView = nullptr;
     const CChildFrame* m_closingFrame = nullptr;
+    bool m_destroying = false;
 };
 
 // The program's main frame (nullptr before start-up and after exit).

@@ -56,3 +56,12 @@ StartupNotify=true
 endfunction()
 
 cmake_language(DEFER CALL kirokan_install_rules)
+
+# A developer tool: start-up timing and the main window's screenshot.
+function(kirokan_showcase_tool)
+  if(KIROKAN_UI)
+    add_executable(kirokan_showcase ${CMAKE_CURRENT_SOURCE_DIR}/tools/ShellShowcase.cpp)
+    target_link_libraries(kirokan_showcase PRIVATE kirokan_ui)
+  endif()
+endfunction()
+cmake_language(DEFER CALL kirokan_showcase_tool)

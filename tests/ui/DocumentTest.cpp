@@ -154,10 +154,14 @@ private slots:
         run.Command(res::ID_CALENDAR_TABLE);
         run.app->OpenDocumentFile("plain");
         const size_t modalsBefore = run.calls.size();
-        run.Command(res::ID_APP_EXIT);
+        run.frame->OnCommand(res::ID_APP_EXIT);
         QVERIFY(!run.frame->isVisible());
         QVERIFY(run.frame->GetChildFrames().empty());
         QCOMPARE(run.calls.size(), modalsBefore);
+        // The closed windows may still wait for deletion when the program
+        // ends; the frame's destruction takes them along.
+        run.app->ExitInstance();
+        QCOMPARE(run.app->GetMainFrame(), nullptr);
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QStyledItemDelegate>
 #include <vector>
 
-#include "haiku/HaikuCardDlg.h"
+#include "app/WindowHooks.h"
 #include "haiku/HaikuListView.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -105,10 +105,7 @@ CHaikuListView::CHaikuListView(QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortByColumn(column); });
     openCard = [this](int order, int slot) {
-        CHaikuCardDlg card(this);
-        card.SetOrder(order);
-        card.SetPosition(slot);
-        card.exec();
+        if (const auto& run = GetWindowHooks().runHaikuCard) run(this, order, slot);
     };
 }
 

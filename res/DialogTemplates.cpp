@@ -6,6 +6,7 @@ namespace {
 const DialogTemplate* const kDialogTemplates[] = {
     &kAboutDialogTemplate,
     &kNewTypeDialogTemplate,
+    &kHaikuCardDialogTemplate,
 };
 
 }  // namespace

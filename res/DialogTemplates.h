@@ -73,5 +73,6 @@ const DialogControl* FindControl(const DialogTemplate& t, int id);
 // The templates (defined in files of their own).
 extern const DialogTemplate kAboutDialogTemplate;    // 100
 extern const DialogTemplate kNewTypeDialogTemplate;  // 30721
+extern const DialogTemplate kHaikuCardDialogTemplate;  // 131
 
 }  // namespace res

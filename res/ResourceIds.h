@@ -18,6 +18,19 @@ enum : int {
     IDC_ABOUT_LINE = 1002,
     IDD_NEWTYPE = 30721,     // the chooser of the new command
     IDC_NEWTYPE_LIST = 1003,
+    IDD_HAIKU_CARD = 131,    // the haiku card "キロノの俳句"
+    IDC_CARD_UPDOWN = 1000,
+    IDC_CARD_ORDER = 1001,
+    IDC_CARD_NUMBER = 1002,
+    IDC_CARD_SEASON = 1003,
+    IDC_CARD_PREFACE = 1004,
+    IDC_CARD_SOURCE = 1005,
+    IDC_CARD_STARTUP = 1006,
+    IDC_CARD_HAIKU = 1023,
+    IDC_CARD_READING = 1024,
+    IDC_CARD_YEAR = 1025,
+    IDC_CARD_SEASON_WORD = 1026,
+    IDC_CARD_COMMENTARY = 1027,
 
     // Haiku hall.
     ID_HAIKU_REGISTER = 32778,

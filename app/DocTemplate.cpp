@@ -22,6 +22,7 @@ CKirokanDoc* CDocTemplate::OpenDocumentFile(const std::string& name, bool makeVi
     auto entry = std::make_unique<Entry>();
     entry->doc = std::make_unique<CKirokanDoc>(m_recent);
     CKirokanDoc* doc = entry->doc.get();
+    doc->SetTitleChangedHandler([this, doc] { UpdateFrameTitles(doc); });
     if (name.empty()) {
         doc->OnNewDocument(UntitledTitle(++m_untitledCount));
     } else {

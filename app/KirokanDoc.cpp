@@ -31,8 +31,14 @@ std::string UntitledTitle(int n) {
 
 bool CKirokanDoc::OnNewDocument(std::string_view untitledTitle) {
     m_pathName.clear();
-    m_title = untitledTitle;
+    SetTitle(untitledTitle);
     return true;
+}
+
+void CKirokanDoc::SetTitle(std::string_view title) {
+    if (m_title == title) return;
+    m_title = title;
+    if (m_titleChanged) m_titleChanged();
 }
 
 bool CKirokanDoc::OnOpenDocument(std::string_view name) {
@@ -42,6 +48,6 @@ bool CKirokanDoc::OnOpenDocument(std::string_view name) {
 
 void CKirokanDoc::SetPathName(std::string_view name, bool addToRecent) {
     m_pathName = ResolveDocumentPath(name);
-    m_title = PathTitle(m_pathName);
+    SetTitle(PathTitle(m_pathName));
     if (addToRecent && m_recent) m_recent->Add(m_pathName);
 }

@@ -2,6 +2,7 @@
 // The one document class of every document window. It holds no content:
 // its title tells a view which order or table to show. Documents are never
 // modified and never written; closing never asks about saving.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,7 +28,11 @@ public:
 
     const std::string& GetPathName() const { return m_pathName; }
     const std::string& GetTitle() const { return m_title; }
-    void SetTitle(std::string_view title) { m_title = title; }
+    void SetTitle(std::string_view title);
+
+    // Called whenever the title changes (the template refreshes the window
+    // captions through it).
+    void SetTitleChangedHandler(std::function<void()> handler) { m_titleChanged = std::move(handler); }
 
     // Never set: nothing in a document changes.
     bool IsModified() const { return false; }
@@ -38,6 +43,7 @@ private:
     CRecentFileList* m_recent;
     std::string m_pathName;
     std::string m_title;
+    std::function<void()> m_titleChanged;
 };
 
 // The full path of name: name itself when it is absolute, else the working

@@ -117,6 +117,19 @@ TEST(KirokanDoc, TitleIsTheLastComponentWhateverTheTrailBytes) {
     EXPECT_TRUE(doc.GetPathName().empty());
 }
 
+TEST(KirokanDoc, TellsWhenItsTitleChanges) {
+    CKirokanDoc doc;
+    int changes = 0;
+    doc.SetTitleChangedHandler([&changes] { ++changes; });
+    doc.OnOpenDocument("a");
+    doc.SetPathName("a", false);  // same title: no news
+    EXPECT_EQ(changes, 1);
+    doc.SetPathName("/x/b", false);
+    doc.SetTitle("c");
+    EXPECT_EQ(changes, 3);
+    EXPECT_EQ(doc.GetTitle(), "c");
+}
+
 TEST(CalendarTitle, NamesTheYearWithEraAndCycle) {
     EXPECT_EQ(CalendarDocTitle(1644), "旧暦／西暦対照表 旧暦  1644年(正保 1年 甲申)");
     EXPECT_EQ(CalendarDocTitle(1689), "旧暦／西暦対照表 旧暦  1689年(元禄 2年 己巳)");

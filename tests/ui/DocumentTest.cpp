@@ -110,6 +110,10 @@ private slots:
         QCOMPARE(frames.size(), size_t(1));
         QCOMPARE(frames[0]->windowTitle(), U("キロノ句集(新潮社)"));
         QCOMPARE(frames[0]->GetDocument()->GetTitle(), S("キロノ句集(新潮社)"));
+        // A view that renames its document renames its window and the caption.
+        frames[0]->GetDocument()->SetPathName(S("旧暦／西暦対照表 旧暦  1689年"), false);
+        QCOMPARE(frames[0]->windowTitle(), U("旧暦／西暦対照表 旧暦  1689年"));
+        QCOMPARE(run.frame->windowTitle(), U("『キロノ』博物館 V1.08 - 旧暦／西暦対照表 旧暦  1689年"));
     }
 
     void printingThePlainViewGivesOneBlankPage() {

@@ -62,31 +62,6 @@ TEST(YearLine, SingleYearsAndSpans) {
     EXPECT_EQ(haiku::FormatYearLine(1694, 0, table, calendar, cycles), "元禄 7年甲戌(1694)(51才)");
 }
 
-TEST_F(Hall, ListRowsAndCellsOfTheDailyOrder) {
-    CHaikuList list;
-    ASSERT_EQ(list.Load(haiku::GetOrderLabel(3)), 3);
-    EXPECT_EQ(list.GetRowCount(), 365);
-    EXPECT_EQ(list.GetCellText(34, 0), "  35");
-    EXPECT_EQ(list.GetCellText(34, 1), "春や来し");
-    EXPECT_EQ(list.GetCellText(34, 2), "年や行きけん");
-    EXPECT_EQ(list.GetCellText(34, 3), "小晦日");
-    EXPECT_EQ(list.GetCellText(34, 7), "寛文 2年壬寅(1662)(19才)");
-    EXPECT_EQ(list.GetCellText(365, 1), "");
-    EXPECT_STREQ(CHaikuList::GetColumnHeading(2), "第ニ句");
-    EXPECT_EQ(CHaikuList::GetColumnFactor(7), 18);
-}
-
-TEST_F(Hall, TitleThatNamesNoOrderGivesAnEmptyList) {
-    RecordMessages messages;
-    CHaikuList list;
-    EXPECT_EQ(list.Load("無題"), -1);
-    EXPECT_EQ(list.GetRowCount(), 0);
-    EXPECT_EQ(list.GetCellText(0, 1), "");
-    list.Sort(3);
-    EXPECT_EQ(list.Find(""), -1);
-    EXPECT_TRUE(messages.texts.empty());
-}
-
 TEST_F(Hall, FindTakesTheFirstRowInListOrder) {
     RecordMessages messages;
     CHaikuList list;
@@ -175,48 +150,6 @@ TEST_F(Hall, CardTakesAStoredOrderOutsideTheFiveAsTheRegister) {
         EXPECT_EQ(card.GetTexts().numberLine, "登録全句の番号 : 1017");
         EXPECT_EQ(card.GetTexts().haiku, "人声や 此道帰る 秋の暮");
     }
-}
-
-TEST_F(Hall, CardTextsOfTheExamples) {
-    CHaikuCard card;
-    card.SetOrder(3);
-    card.SetPosition(34);
-    card.ShowHaiku();
-    const CHaikuCard::Texts& t = card.GetTexts();
-    EXPECT_EQ(t.numberLine, "キロノ一日一句(近代文芸社)の番号 : 35");
-    EXPECT_EQ(t.haiku, "春や来し 年や行きけん 小晦日");
-    EXPECT_EQ(t.yearLine, "寛文 2年壬寅(1662)(19才)");
-    // The notes of registered number 1, as the fixture wrote them.
-    EXPECT_EQ(t.preface, "前書1");
-    EXPECT_EQ(t.commentary, (std::vector<std::string>{"解釈の一行目。", "二行目"}));
-    const HaikuNotes& n = card.GetNotes();
-    EXPECT_EQ(t.reading, std::string(n.reading1) + " " + n.reading2 + " " + n.reading3);
-
-    card.SetOrder(1);
-    card.SetPosition(39);
-    card.ShowHaiku();
-    EXPECT_EQ(card.GetTexts().yearLine, "寛文 1年辛丑(1661)(18才)～寛文 12年壬子(1672)(29才)");
-    card.SetOrder(0);
-    card.ShowHaiku();
-    EXPECT_EQ(card.GetTexts().yearLine, "寛文 12年壬子(1672)(29才)");
-    EXPECT_EQ(card.GetTexts().haiku, "女夫鹿や 毛に毛が揃うて 毛むつかし");
-}
-
-TEST_F(Hall, CardStoresOrderAndPositionAndFlipsTheStartupSetting) {
-    CSettingsStore& settings = CSettingsStore::Instance();
-    const int first = CHaikuCard::GetStartupView();
-    EXPECT_EQ(first, 1);  // the default
-    EXPECT_EQ(CHaikuCard::ToggleStartupView(), 0);
-    EXPECT_EQ(settings.GetKironoView(), 0);
-    EXPECT_EQ(CHaikuCard::ToggleStartupView(), 1);
-    EXPECT_EQ(settings.GetKironoView(), 1);
-
-    CHaikuCard card;
-    card.SetOrder(4);
-    card.SetPosition(917);
-    card.StoreOnClose();
-    EXPECT_EQ(settings.GetKironoMode(), 4);
-    EXPECT_EQ(settings.GetKironoNo(), 917);
 }
 
 // The reader's blank fill: each source line to the next multiple of 44.

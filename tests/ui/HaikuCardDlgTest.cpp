@@ -150,13 +150,6 @@ private slots:
         settings.SetKironoView(1);
     }
 
-    void storedOrderOutsideTheFiveShowsTheRegister() {
-        auto dlg = Open(7, 2000);
-        QCOMPARE(qobject_cast<QComboBox*>(dlg->Control(1001))->currentIndex(), 0);
-        QCOMPARE(Text(*dlg, 1002), QStringLiteral("登録全句の番号 : 1017"));
-        QCOMPARE(Text(*dlg, 1023), QStringLiteral("人声や 此道帰る 秋の暮"));
-    }
-
     void openedFromASortedListShowsTheClickedHaikusOwnNumber() {
         CHaikuListView view;
         view.resize(1200, 500);

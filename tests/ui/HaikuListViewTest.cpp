@@ -72,6 +72,7 @@ private slots:
         view->FindText("x");
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         QCOMPARE(view->model()->rowCount(), 0);
+        QCOMPARE(messages.size(), size_t(1));  // only the not-found message of the find
     }
 
     void numberColumnRestoresTheOrdersNumbering() {

@@ -17,8 +17,9 @@ namespace {
 // the search bar follows it, and it takes the find command.
 class CHaikuListDocView : public CHaikuListView, public CKirokanViewBase {
 public:
-    void OnInitialUpdate() override {
-        CKirokanDoc* doc = GetDocument();
+    // The connections are made at once: the frame may activate the view
+    // before its initial update.
+    CHaikuListDocView() {
         DocumentHooks hooks;
         hooks.takeSearchText = [] {
             CMainFrame* frame = GetMainFrame();
@@ -27,9 +28,14 @@ public:
         hooks.enableSearchCombo = [](bool enable) {
             if (CMainFrame* frame = GetMainFrame()) frame->GetSearchBar()->EnableCombo(enable);
         };
-        hooks.setPathName = [doc](const std::string& name) { doc->SetPathName(name, false); };
+        hooks.setPathName = [this](const std::string& name) {
+            if (CKirokanDoc* doc = GetDocument()) doc->SetPathName(name, false);
+        };
         SetDocumentHooks(std::move(hooks));
-        CHaikuListView::OnInitialUpdate(doc->GetTitle());
+    }
+    void OnInitialUpdate() override {
+        CKirokanDoc* doc = GetDocument();
+        CHaikuListView::OnInitialUpdate(doc ? doc->GetTitle() : std::string());
     }
     void OnActivateView(bool activate) override { CHaikuListView::OnActivateView(activate); }
     bool IsCommandEnabled(int id) const override { return id == res::ID_FIND; }

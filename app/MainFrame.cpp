@@ -406,7 +406,6 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
         QTimer::singleShot(0, this, [this] { UpdateTitle(); });
     });
     connect(frame, &QWidget::windowTitleChanged, this, [this] { UpdateTitle(); });
-    // A new window takes the state of the active one (maximised or not).
     frame->resize(m_mdiArea->viewport()->size() * 2 / 3);
     frame->show();
     UpdateMenuForWindows();

@@ -45,11 +45,13 @@ CChildFrame* CDocTemplate::CreateNewFrame(CKirokanDoc* doc) {
     auto* frame = new CChildFrame(this, doc, view);
     entry->frames.push_back(frame);
     UpdateFrameTitles(doc);
+    // The view's initial update comes before the window is shown and
+    // activated (and so before the view's first activation).
     main->AddChildFrame(frame);
     if (auto* base = dynamic_cast<CKirokanViewBase*>(view)) base->OnInitialUpdate();
     // The title may have been set again by the view's initial update.
     UpdateFrameTitles(doc);
-    main->ActivateChildFrame(frame);
+    main->ShowChildFrame(frame);
     return frame;
 }
 

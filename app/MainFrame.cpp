@@ -407,8 +407,11 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     });
     connect(frame, &QWidget::windowTitleChanged, this, [this] { UpdateTitle(); });
     frame->resize(m_mdiArea->viewport()->size() * 2 / 3);
+}
+
+void CMainFrame::ShowChildFrame(CChildFrame* frame) {
     frame->show();
-    UpdateMenuForWindows();
+    ActivateChildFrame(frame);
 }
 
 void CMainFrame::ActivateChildFrame(CChildFrame* frame) {

@@ -61,7 +61,10 @@ public:
     void UpdateTitle();
 
     // Document windows (used by the document templates).
+    // Adds a frame to the MDI area, hidden; ShowChildFrame shows and
+    // activates it.
     void AddChildFrame(CChildFrame* frame);
+    void ShowChildFrame(CChildFrame* frame);
     void ActivateChildFrame(CChildFrame* frame);
     void OnChildFrameClosing(CChildFrame* frame);
 

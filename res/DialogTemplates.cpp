@@ -7,6 +7,9 @@ const DialogTemplate* const kDialogTemplates[] = {
     &kAboutDialogTemplate,
     &kNewTypeDialogTemplate,
     &kHaikuCardDialogTemplate,
+    &kTextWorkDialogTemplate,
+    &kOnePointDialogTemplate,
+    &kSimpleHelpDialogTemplate,
 };
 
 }  // namespace

@@ -74,5 +74,8 @@ const DialogControl* FindControl(const DialogTemplate& t, int id);
 extern const DialogTemplate kAboutDialogTemplate;    // 100
 extern const DialogTemplate kNewTypeDialogTemplate;  // 30721
 extern const DialogTemplate kHaikuCardDialogTemplate;  // 131
+extern const DialogTemplate kTextWorkDialogTemplate;    // 140
+extern const DialogTemplate kOnePointDialogTemplate;    // 141
+extern const DialogTemplate kSimpleHelpDialogTemplate;  // 142
 
 }  // namespace res

@@ -1,14 +1,18 @@
 #pragma once
-// Texts and control ids of the text-work window, the one-point tips window
-// and the simple help browser (Shift-JIS).
+// Dialog and control ids and texts of the text-work window, the one-point
+// tips window and the simple help browser (Shift-JIS). Their layouts are
+// the templates of res/TextDialogTemplates.cpp.
 
 namespace res {
+
+constexpr int IDD_TEXTWORK = 140;
+constexpr int IDD_ONEPOINT = 141;
+constexpr int IDD_SIMPLEHELP = 142;
 
 // Text-work window.
 constexpr int IDC_TEXTWORK_INDEX = 1008;
 constexpr int IDC_TEXTWORK_SCROLL = 1007;
 constexpr int IDC_TEXTWORK_TEXT = 1010;
-extern const char* const kTextWorkOk;  // "OK"
 
 // One-point tips window.
 constexpr int IDC_ONEPOINT_CHECK = 1001;
@@ -16,10 +20,6 @@ constexpr int IDC_ONEPOINT_NEXT = 1003;
 constexpr int IDC_ONEPOINT_PANEL = 1004;
 constexpr int IDC_ONEPOINT_CLOSE = 1005;
 constexpr int IDC_ONEPOINT_PREV = 1017;
-extern const char* const kOnePointCheck;          // "起動時にワンポイントを表示(&S)"
-extern const char* const kOnePointNext;           // "次を表示(&N)"
-extern const char* const kOnePointPrev;           // "前を表示(&B)"
-extern const char* const kOnePointClose;          // "閉じる(&C)"
 extern const char* const kOnePointCaptionFormat;  // "%s - ワンポイント"
 
 // Simple help browser.
@@ -39,8 +39,6 @@ constexpr int IDC_HELP_BACK_IMAGE = 1015;
 constexpr int IDC_HELP_FORWARD = 1016;
 constexpr int IDC_HELP_FORWARD_IMAGE = 1017;
 constexpr int IDC_HELP_FORWARD_GREY_IMAGE = 1018;
-extern const char* const kHelpSearchLabel;     // "検索"
-extern const char* const kHelpReferenceLabel;  // "参照"
 extern const char* const kHelpContentsTopic;   // "目次": start topic and caption suffix
 extern const char* const kHelpTopicsFile;      // "Topics.txt"
 

@@ -1,15 +1,20 @@
 #pragma once
 // A pane of a window that the window draws itself (index, topic and
-// reference panes): it forwards painting and mouse events to its owner.
-#include <QWidget>
+// reference panes): attached to the area widget of the dialog template, it
+// forwards that widget's painting and mouse events to its owner and draws
+// the etched frame.
+#include <QObject>
+#include <QPoint>
 #include <functional>
 
 class QPainter;
+class QWidget;
 
-class CDrawnPane : public QWidget {
+class CDrawnPane : public QObject {
     Q_OBJECT
 public:
-    explicit CDrawnPane(QWidget* parent = nullptr);
+    explicit CDrawnPane(QWidget* area);
+    QWidget* Widget() const { return m_area; }
 
     std::function<void(QPainter&)> onPaint;
     std::function<void(QPoint)> onMouseMove;
@@ -17,8 +22,8 @@ public:
     std::function<void()> onLeave;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void leaveEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* m_area;
 };

@@ -1,16 +1,13 @@
-#include <QApplication>
 #include <QCheckBox>
-#include <QFrame>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QStyle>
 
 #include "app/SettingsStore.h"
-#include "platform/DialogUnits.h"
+#include "platform/DialogBuilder.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
+#include "res/DialogTemplates.h"
 #include "res/Strings.h"
 #include "res/TextWindowTexts.h"
 #include "text/OnePointDlg.h"
@@ -33,35 +30,21 @@ QRect DrawSelectColor(QPainter& painter, const text::PixelRect& box) {
 }  // namespace
 
 COnePointDlg::COnePointDlg(QWidget* parent) : QDialog(parent) {
-    setFont(platform::DialogFont());
-    const platform::CDialogUnits du(font());
-    setFixedSize(du.Size(303, 195));
-
-    m_panel = new QFrame(this);
+    platform::BuildDialog(this, res::kOnePointDialogTemplate);
+    m_panel = platform::ControlById(this, res::IDC_ONEPOINT_PANEL);
     // The heading and body boxes are drawn from x = 87 on; with a wide
     // dialog font the panel is kept clear of them.
-    QRect panel = du.Rect(7, 7, 43, 168);
+    QRect panel = m_panel->geometry();
     if (panel.right() > 84) panel.setRight(84);
     m_panel->setGeometry(panel);
     m_panel->setAutoFillBackground(true);
     QPalette grey = m_panel->palette();
     grey.setColor(QPalette::Window, QColor(128, 128, 128));
     m_panel->setPalette(grey);
-    auto* icon = new QLabel(m_panel);
-    const QIcon programIcon = qApp->windowIcon().isNull()
-                                  ? style()->standardIcon(QStyle::SP_MessageBoxInformation)
-                                  : qApp->windowIcon();
-    icon->setPixmap(programIcon.pixmap(32, 32));
-    icon->move(du.X(20) - du.X(7), du.Y(18) - du.Y(7));
-
-    m_check = new QCheckBox(platform::ToQString(res::kOnePointCheck), this);
-    m_check->setGeometry(du.Rect(5, 180, 108, 11));
-    m_prev = new QPushButton(platform::ToQString(res::kOnePointPrev), this);
-    m_prev->setGeometry(du.Rect(155, 180, 45, 15));
-    m_next = new QPushButton(platform::ToQString(res::kOnePointNext), this);
-    m_next->setGeometry(du.Rect(205, 180, 45, 15));
-    m_close = new QPushButton(platform::ToQString(res::kOnePointClose), this);
-    m_close->setGeometry(du.Rect(255, 180, 45, 15));
+    m_check = platform::ControlById<QCheckBox>(this, res::IDC_ONEPOINT_CHECK);
+    m_prev = platform::ControlById<QPushButton>(this, res::IDC_ONEPOINT_PREV);
+    m_next = platform::ControlById<QPushButton>(this, res::IDC_ONEPOINT_NEXT);
+    m_close = platform::ControlById<QPushButton>(this, res::IDC_ONEPOINT_CLOSE);
 
     connect(m_next, &QPushButton::clicked, this, [this] {
         m_tips.Next();

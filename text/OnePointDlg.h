@@ -7,7 +7,6 @@
 #include "text/OnePointTips.h"
 
 class QCheckBox;
-class QFrame;
 class QPushButton;
 
 class COnePointDlg : public QDialog {
@@ -26,7 +25,7 @@ public:
     QPushButton* NextButton() const { return m_next; }
     QPushButton* PrevButton() const { return m_prev; }
     QPushButton* CloseButton() const { return m_close; }
-    QFrame* Panel() const { return m_panel; }
+    QWidget* Panel() const { return m_panel; }
     text::TipsLayout Layout() const;
 
     void done(int result) override;
@@ -36,7 +35,7 @@ protected:
 
 private:
     text::COnePointTips m_tips;
-    QFrame* m_panel = nullptr;
+    QWidget* m_panel = nullptr;
     QCheckBox* m_check = nullptr;
     QPushButton* m_prev = nullptr;
     QPushButton* m_next = nullptr;

@@ -6,10 +6,11 @@
 #include <QPolygon>
 #include <QScrollBar>
 
-#include "platform/DialogUnits.h"
+#include "platform/DialogBuilder.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
+#include "res/DialogTemplates.h"
 #include "res/TextWindowTexts.h"
 #include "text/DrawnPane.h"
 #include "text/SimpleHelpDlg.h"
@@ -45,30 +46,17 @@ text::ScrollCode CodeOf(int action) {
     }
 }
 
-QLabel* EtchedField(QWidget* parent, const QRect& r) {
-    auto* label = new QLabel(parent);
-    label->setGeometry(r);
-    label->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    return label;
-}
-
 }  // namespace
 
 CSimpleHelpDlg::CSimpleHelpDlg(QWidget* parent) : QDialog(parent) {
-    setFont(platform::DialogFont());
-    const platform::CDialogUnits du(font());
-    setFixedSize(du.Size(329, 221));
+    const platform::CDialogUnits du = platform::BuildDialog(this, res::kSimpleHelpDialogTemplate);
     const QFont gothic = platform::FixedGothicFont(12);
     const QFontMetrics metrics(gothic);
     m_browser.SetMeasure(
         [metrics](std::string_view bytes) { return metrics.horizontalAdvance(platform::ToQString(bytes)); });
 
-    auto* search = new QLabel(platform::ToQString(res::kHelpSearchLabel), this);
-    search->setGeometry(du.Rect(0, 0, 20, 10));
     for (int k = 0; k < 3; ++k) {
-        auto* list = new QComboBox(this);
-        list->setGeometry(du.Rect(20 + 80 * k, 0, 75, 12));
-        list->setObjectName(QStringLiteral("list%1").arg(k + 1));
+        auto* list = platform::ControlById<QComboBox>(this, res::IDC_HELP_LIST1 + k);
         connect(list, &QComboBox::activated, this, [this, k](int index) {
             m_browser.SelectSearchEntry(k + 1, index);
             ShowCurrent();
@@ -78,34 +66,34 @@ CSimpleHelpDlg::CSimpleHelpDlg(QWidget* parent) : QDialog(parent) {
     const QSize arrow = du.Size(9, 10);
     m_images = {ArrowPixmap(arrow, false, true), ArrowPixmap(arrow, false, false), ArrowPixmap(arrow, true, true),
                 ArrowPixmap(arrow, true, false)};
-    m_back = new QLabel(this);
-    m_back->setGeometry(du.Rect(275, 5, 9, 10));
-    m_forward = new QLabel(this);
-    m_forward->setGeometry(du.Rect(290, 5, 9, 10));
+    // The image holders keep the four arrow images; the arrows show them.
+    const int holders[] = {res::IDC_HELP_BACK_IMAGE, res::IDC_HELP_BACK_GREY_IMAGE, res::IDC_HELP_FORWARD_IMAGE,
+                           res::IDC_HELP_FORWARD_GREY_IMAGE};
+    for (int i = 0; i < 4; ++i) platform::ControlById<QLabel>(this, holders[i])->setPixmap(m_images[i]);
+    m_back = platform::ControlById<QLabel>(this, res::IDC_HELP_BACK);
+    m_forward = platform::ControlById<QLabel>(this, res::IDC_HELP_FORWARD);
 
-    m_topic = new CDrawnPane(this);
-    m_topic->setObjectName(QStringLiteral("topic"));
-    m_topic->setGeometry(du.Rect(0, 15, 310, 125));
+    m_topic = new CDrawnPane(platform::ControlById(this, res::IDC_HELP_TOPIC));
     m_topic->onPaint = [this](QPainter& p) { PaintTopic(p); };
     m_topic->onMouseMove = [this](QPoint p) {
         if (m_browser.MouseMove(p.x(), p.y())) ShowReference();
     };
     m_topic->onLeftClick = [this](QPoint p) { Click(text::HelpClickTarget::TopicPane, p); };
-    m_topicScroll = new QScrollBar(Qt::Vertical, this);
-    m_topicScroll->setGeometry(du.Rect(310, 15, 10, 125));
+    m_topicScroll = platform::ControlById<QScrollBar>(this, res::IDC_HELP_TOPIC_SCROLL);
     connect(m_topicScroll, &QAbstractSlider::actionTriggered, this, [this](int a) { OnTopicScroll(a, false); });
     connect(m_topicScroll, &QAbstractSlider::sliderReleased, this, [this] { OnTopicScroll(0, true); });
 
-    auto* reference = new QLabel(platform::ToQString(res::kHelpReferenceLabel), this);
-    reference->setGeometry(du.Rect(0, 145, 20, 10));
-    for (int k = 0; k < 3; ++k) m_keys[static_cast<std::size_t>(k)] = EtchedField(this, du.Rect(20 + 75 * k, 145, 70, 10));
+    for (int k = 0; k < 3; ++k) {
+        QLabel* key = platform::ControlById<QLabel>(this, res::IDC_HELP_KEY1 + k);
+        key->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        key->setWordWrap(false);
+        key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_keys[static_cast<std::size_t>(k)] = key;
+    }
 
-    m_reference = new CDrawnPane(this);
-    m_reference->setObjectName(QStringLiteral("reference"));
-    m_reference->setGeometry(du.Rect(0, 155, 310, 65));
+    m_reference = new CDrawnPane(platform::ControlById(this, res::IDC_HELP_REFERENCE));
     m_reference->onPaint = [this](QPainter& p) { PaintReference(p); };
-    m_refScroll = new QScrollBar(Qt::Vertical, this);
-    m_refScroll->setGeometry(du.Rect(310, 155, 10, 65));
+    m_refScroll = platform::ControlById<QScrollBar>(this, res::IDC_HELP_REFERENCE_SCROLL);
     m_refScroll->setEnabled(false);
     connect(m_refScroll, &QAbstractSlider::actionTriggered, this, [this](int a) { OnReferenceScroll(a, false); });
     connect(m_refScroll, &QAbstractSlider::sliderReleased, this, [this] { OnReferenceScroll(0, true); });
@@ -124,11 +112,14 @@ bool CSimpleHelpDlg::Create() {
     return true;
 }
 
+QWidget* CSimpleHelpDlg::TopicPane() const { return m_topic->Widget(); }
+QWidget* CSimpleHelpDlg::ReferencePane() const { return m_reference->Widget(); }
+
 void CSimpleHelpDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_pointerMoved) {
         m_pointerMoved = true;
-        QCursor::setPos(m_topic->mapToGlobal(QPoint(0, 0)));
+        QCursor::setPos(TopicPane()->mapToGlobal(QPoint(0, 0)));
     }
 }
 
@@ -153,8 +144,8 @@ void CSimpleHelpDlg::ShowCurrent() {
             list->setCurrentIndex(m_browser.SearchSelection(k));
         }
     }
-    m_topic->update();
-    m_reference->update();
+    TopicPane()->update();
+    ReferencePane()->update();
     m_topicScroll->setFocus();
 }
 
@@ -164,15 +155,15 @@ void CSimpleHelpDlg::ShowReference() {
     m_refScroll->setRange(0, m_browser.ReferenceScrollMax());
     m_refScroll->setPageStep(text::CHelpBrowser::kReferenceRows);
     m_refScroll->setValue(m_browser.ReferenceFirst());
-    m_reference->update();
+    ReferencePane()->update();
 }
 
 void CSimpleHelpDlg::PaintTopic(QPainter& painter) {
-    painter.fillRect(m_topic->rect(), Qt::white);
+    painter.fillRect(TopicPane()->rect(), Qt::white);
     painter.setFont(platform::FixedGothicFont(12));
     const HelpPage& page = m_browser.CurrentPage();
     const int first = m_browser.TopicFirst();
-    const QRect area = m_topic->rect().adjusted(2, 2, -2, -2);
+    const QRect area = TopicPane()->rect().adjusted(2, 2, -2, -2);
     painter.setClipRect(area);
     for (int r = 0; r < m_browser.TopicPageRows(); ++r) {
         const int i = first + r;
@@ -191,11 +182,11 @@ void CSimpleHelpDlg::PaintTopic(QPainter& painter) {
 }
 
 void CSimpleHelpDlg::PaintReference(QPainter& painter) {
-    painter.fillRect(m_reference->rect(), Qt::white);
+    painter.fillRect(ReferencePane()->rect(), Qt::white);
     if (!m_browser.ReferenceShown()) return;
     painter.setFont(platform::FixedGothicFont(12));
     painter.setPen(Qt::black);
-    const QRect area = m_reference->rect().adjusted(2, 2, -2, -2);
+    const QRect area = ReferencePane()->rect().adjusted(2, 2, -2, -2);
     painter.setClipRect(area);
     const HelpPage& page = m_browser.ReferencePage();
     for (int r = 0; r < m_browser.ReferencePageRows(); ++r) {
@@ -214,7 +205,7 @@ void CSimpleHelpDlg::OnTopicScroll(int action, bool released) {
     const int pos = released ? m_browser.ScrollTopic(text::ScrollCode::ThumbPosition, m_topicScroll->sliderPosition())
                              : m_browser.ScrollTopic(CodeOf(action));
     m_topicScroll->setSliderPosition(pos);
-    m_topic->update();
+    TopicPane()->update();
 }
 
 void CSimpleHelpDlg::OnReferenceScroll(int action, bool released) {
@@ -223,7 +214,7 @@ void CSimpleHelpDlg::OnReferenceScroll(int action, bool released) {
                         ? m_browser.ScrollReference(text::ScrollCode::ThumbPosition, m_refScroll->sliderPosition())
                         : m_browser.ScrollReference(CodeOf(action));
     m_refScroll->setSliderPosition(pos);
-    m_reference->update();
+    ReferencePane()->update();
 }
 
 void CSimpleHelpDlg::Click(text::HelpClickTarget target, QPoint p) {

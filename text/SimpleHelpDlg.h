@@ -29,8 +29,8 @@ public:
     bool Create();
 
     text::CHelpBrowser& Browser() { return m_browser; }
-    CDrawnPane* TopicPane() const { return m_topic; }
-    CDrawnPane* ReferencePane() const { return m_reference; }
+    QWidget* TopicPane() const;
+    QWidget* ReferencePane() const;
     QScrollBar* TopicScrollBar() const { return m_topicScroll; }
     QScrollBar* ReferenceScrollBar() const { return m_refScroll; }
     QComboBox* SearchList(int kind) const { return m_lists[static_cast<std::size_t>(kind - 1)]; }

@@ -4,47 +4,36 @@
 #include <QScrollBar>
 
 #include "app/WindowHooks.h"
-#include "platform/DialogUnits.h"
+#include "platform/DialogBuilder.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
+#include "res/DialogTemplates.h"
+#include "res/ResourceIds.h"
 #include "res/TextWindowTexts.h"
 #include "text/BlankFill.h"
 #include "text/DrawnPane.h"
 #include "text/TextWorkDlg.h"
 
 CTextWorkDlg::CTextWorkDlg(QWidget* parent) : QDialog(parent) {
-    setFont(platform::DialogFont());
-    const platform::CDialogUnits du(font());
-    setFixedSize(du.Size(321, 139));
-
-    m_index = new CDrawnPane(this);
-    m_index->setObjectName(QStringLiteral("index"));
-    m_index->setGeometry(du.Rect(0, 0, 140, 125));
+    platform::BuildDialog(this, res::kTextWorkDialogTemplate);
+    m_index = new CDrawnPane(platform::ControlById(this, res::IDC_TEXTWORK_INDEX));
     m_index->onPaint = [this](QPainter& p) { PaintIndex(p); };
     m_index->onMouseMove = [this](QPoint p) { OnMouseMove(p); };
     m_index->onLeave = [this] { OnMouseMove(QPoint(-1, -1)); };
     m_index->onLeftClick = [this](QPoint p) { OnLeftClick(p); };
 
-    m_scroll = new QScrollBar(Qt::Vertical, this);
-    m_scroll->setGeometry(du.Rect(140, 0, 10, 125));
+    m_scroll = platform::ControlById<QScrollBar>(this, res::IDC_TEXTWORK_SCROLL);
     m_scroll->setRange(0, 0);
     connect(m_scroll, &QAbstractSlider::actionTriggered, this, &CTextWorkDlg::OnScrollAction);
     connect(m_scroll, &QAbstractSlider::sliderReleased, this, &CTextWorkDlg::OnScrollReleased);
 
-    m_text = new QPlainTextEdit(this);
-    m_text->setGeometry(du.Rect(150, 0, 170, 125));
-    m_text->setReadOnly(true);
+    m_text = platform::ControlById<QPlainTextEdit>(this, res::IDC_TEXTWORK_TEXT);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);  // the rows are cut at 46 bytes
-    m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setFont(platform::FixedGothicFont(12));
+    m_ok = platform::ControlById<QPushButton>(this, res::IDOK);
 
-    m_ok = new QPushButton(platform::ToQString(res::kTextWorkOk), this);
-    m_ok->setGeometry(du.Rect(185, 125, 50, 14));
-    m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    m_work.Index().SetPaneSize(m_index->width(), m_index->height());
+    m_work.Index().SetPaneSize(IndexPane()->width(), IndexPane()->height());
 }
 
 int CTextWorkDlg::SetKind(int kind) {
@@ -64,6 +53,8 @@ QString CTextWorkDlg::BoxText(const std::string& text) {
         rows << platform::ToQString(row);
     return rows.join(QLatin1Char('\n'));
 }
+
+QWidget* CTextWorkDlg::IndexPane() const { return m_index->Widget(); }
 
 void CTextWorkDlg::SetBoxText(const std::string& text) { m_text->setPlainText(BoxText(text)); }
 
@@ -89,7 +80,7 @@ void CTextWorkDlg::OnMouseMove(QPoint p) {
     const int red = m_work.Index().RedSection();
     const int section = m_work.Index().MouseMove(p.x(), p.y());
     if (section >= 0) SetBoxText(m_work.Texts()[static_cast<std::size_t>(section)]);
-    if (section >= 0 || red != m_work.Index().RedSection()) m_index->update();
+    if (section >= 0 || red != m_work.Index().RedSection()) IndexPane()->update();
 }
 
 void CTextWorkDlg::OnLeftClick(QPoint p) {
@@ -116,10 +107,10 @@ void CTextWorkDlg::OnScrollAction(int action) {
     default: break;
     }
     m_scroll->setSliderPosition(m_work.Index().Scroll(code));
-    m_index->update();
+    IndexPane()->update();
 }
 
 void CTextWorkDlg::OnScrollReleased() {
     m_scroll->setSliderPosition(m_work.Index().Scroll(text::ScrollCode::ThumbPosition, m_scroll->sliderPosition()));
-    m_index->update();
+    IndexPane()->update();
 }

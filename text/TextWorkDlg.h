@@ -20,7 +20,7 @@ public:
     int SetKind(int kind);
 
     text::CTextWork& Work() { return m_work; }
-    CDrawnPane* IndexPane() const { return m_index; }
+    QWidget* IndexPane() const;
     QScrollBar* IndexScrollBar() const { return m_scroll; }
     QPlainTextEdit* TextBox() const { return m_text; }
     // Rows of the text box for a fetched text (46-byte rows).

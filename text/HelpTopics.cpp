@@ -4,7 +4,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/ShiftJis.h"
-#include "text/LineReader.h"
+#include "platform/TextFile.h"
 
 namespace {
 
@@ -66,13 +66,13 @@ const std::string& CHelpTopics::GetKey(int topic, int kind) const {
 }
 
 void CHelpTopics::ReadFile(const std::string& path, bool main, std::vector<std::string>& includes) {
-    text::CLineReader reader;
+    platform::CTextFile reader;
     if (!reader.Open(path)) {
         m_reporter.ReportUnreadable(path);
         return;
     }
     std::string line;
-    while (static_cast<int>(m_lines.size()) < kMaxLines && reader.Read(line)) {
+    while (static_cast<int>(m_lines.size()) < kMaxLines && reader.ReadLine(&line)) {
         if (line.starts_with("//")) continue;
         if (main && StartsWithNoCase(line, kIncludeMarker)) {
             std::string_view name = std::string_view(line).substr(2);
@@ -233,7 +233,7 @@ int CHelpTopics::LoadTopics(const std::string& path) {
     for (auto& o : m_order) o.clear();
     m_page = HelpPage();
 
-    text::CLineReader probe;
+    platform::CTextFile probe;
     if (!probe.Open(path)) return m_reporter.ReportUnreadable(path);
     probe.Close();
 

@@ -2,7 +2,7 @@
 
 #include "app/SettingsStore.h"
 #include "platform/ShiftJis.h"
-#include "text/LineReader.h"
+#include "platform/TextFile.h"
 #include "text/TextWork.h"
 
 namespace text {
@@ -22,14 +22,14 @@ int COnePointTips::ShowTipFrom(const std::string& path, int requested) {
     m_body = "\n";
     m_heading.clear();
     m_first = false;
-    CLineReader reader;
+    platform::CTextFile reader;
     if (!reader.Open(path)) {
         m_count = 0;
         return m_reporter.ReportUnreadable(path);
     }
     std::string line;
     int count = 0;
-    while (reader.Read(line, kPieceBytes))
+    while (reader.ReadPiece(&line, kPieceBytes))
         if (!IsSkipped(line) && IsTipHeader(line) && LeadingInteger(line) >= 1) ++count;
     m_count = count;
 
@@ -39,9 +39,11 @@ int COnePointTips::ShowTipFrom(const std::string& path, int requested) {
     else if (requested <= 0)
         n = count;
 
-    reader.Rewind();
+    // Start again at the top of the file.
+    reader.Close();
+    if (!reader.Open(path)) return n;
     bool inTip = false;
-    while (reader.Read(line, kPieceBytes)) {
+    while (reader.ReadPiece(&line, kPieceBytes)) {
         if (IsSkipped(line)) continue;
         if (!inTip) {
             inTip = IsTipHeader(line) && LeadingInteger(line) >= n && LeadingInteger(line) >= 1;

@@ -53,6 +53,9 @@ private slots:
         SendMouse(dlg.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
         QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("13番の句について"));
         QCOMPARE(fx.beeps, 0);
+        // The next hover over another title replaces it again.
+        SendMouse(dlg.IndexPane(), QEvent::MouseMove, Slot(5));
+        QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("本文7\n続きの行"));
     }
 
     void clicksOpenTheHaikuCardOnTheNumberedHaiku() {

@@ -4,14 +4,6 @@
 
 namespace text {
 
-void AppendBlankFilled(std::string& out, std::string_view line, int width) {
-    out.append(line);
-    if (width <= 0) return;
-    const std::size_t w = static_cast<std::size_t>(width);
-    const std::size_t rest = line.size() % w;
-    if (rest != 0) out.append(w - rest, ' ');
-}
-
 std::vector<std::string> SplitRows(std::string_view text, int width) {
     std::vector<std::string> rows;
     if (width < 2) width = 2;  // a row must hold one double-byte character

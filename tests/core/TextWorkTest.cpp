@@ -5,6 +5,7 @@
 
 #include "tests/core/TxtDataDir.h"
 #include "text/BlankFill.h"
+#include "text/SectionLines.h"
 #include "text/TextWork.h"
 #include "text/TextWorkIndex.h"
 #include "text/TextWorkKind.h"
@@ -29,31 +30,20 @@ CTextWorkIndex MakeIndex(int n) {
 
 }  // namespace
 
-TEST(BlankFill, FillsEachLineToAMultipleOfTheWidth) {
-    std::string out;
-    text::AppendBlankFilled(out, std::string(46, 'a'), 46);
-    EXPECT_EQ(out.size(), 46u);
-    text::AppendBlankFilled(out, std::string(47, 'b'), 46);
-    EXPECT_EQ(out.size(), 46u + 92u);
-    EXPECT_EQ(out.substr(46 + 47), std::string(45, ' '));
-    text::AppendBlankFilled(out, "", 46);
-    EXPECT_EQ(out.size(), 138u);
-}
-
 TEST(BlankFill, RowsKeepEverySourceLineOnARowOfItsOwn) {
     // Line 1: 45 ASCII bytes, then a double-byte character across byte 46,
     // then more; line 2 short; line 3 exactly 46 bytes.
     const std::string line1 = std::string(45, 'a') + "字" + "bcd";
     const std::string line3 = std::string(46, 'z');
     std::string filled;
-    for (const std::string& l : {line1, std::string("短い行"), line3}) text::AppendBlankFilled(filled, l, 46);
+    for (const std::string& l : {line1, std::string("短い行"), line3}) text::AppendFilled(&filled, l, 46);
     EXPECT_EQ(text::SplitRows(filled, 46),
               (std::vector<std::string>{std::string(45, 'a'), "字bcd", "短い行", line3}));
     // A blank line of the text stays an empty row.
     std::string withBlank;
-    text::AppendBlankFilled(withBlank, "x", 46);
-    text::AppendBlankFilled(withBlank, " ", 46);
-    text::AppendBlankFilled(withBlank, "y", 46);
+    text::AppendFilled(&withBlank, "x", 46);
+    text::AppendFilled(&withBlank, " ", 46);
+    text::AppendFilled(&withBlank, "y", 46);
     EXPECT_EQ(text::SplitRows(withBlank, 46), (std::vector<std::string>{"x", "", "y"}));
 }
 

@@ -1,53 +1,27 @@
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include "calendar/DisplayYearDlg.h"
-#include "platform/DialogUnits.h"
-#include "platform/Fonts.h"
+#include "platform/DialogBuilder.h"
 #include "platform/QtCodec.h"
 #include "platform/UpDownControl.h"
 #include "res/DialogTemplates.h"
 #include "res/ResourceIds.h"
 
-namespace {
-
-QRect ControlRect(const platform::CDialogUnits& units, const res::DialogControl& c) {
-    return units.Rect(c.x, c.y, c.w, c.h);
-}
-
-}  // namespace
-
 CDisplayYearDlg::CDisplayYearDlg(QWidget* parent) : QDialog(parent) {
     const res::DialogTemplate& t = res::kDisplayYearDialogTemplate;
-    setFont(platform::DialogFont());
-    const platform::CDialogUnits units(font());
-    setWindowTitle(platform::ToQString(t.caption));
-    setFixedSize(units.Size(t.w, t.h));
+    const platform::CDialogUnits units = platform::BuildDialog(this, t);
 
-    // The area and month controls are never shown in this window and are not
-    // created; the remaining controls come from the template.
-    for (const res::DialogControl& c : t.controls) {
-        if (c.style & res::kHidden) continue;
-        if (c.kind == res::ControlKind::Static) {
-            auto* label = new QLabel(platform::ToQString(c.text), this);
-            label->setGeometry(ControlRect(units, c));
-        }
-    }
-
-    const res::DialogControl* edit = res::FindControl(t, res::IDC_YEAR_EDIT);
-    const res::DialogControl* spin = res::FindControl(t, res::IDC_YEAR_SPIN);
-    const res::DialogControl* ok = res::FindControl(t, res::IDOK);
-    const res::DialogControl* cancel = res::FindControl(t, res::IDCANCEL);
-
-    m_yearEdit = new QLineEdit(this);
-    m_yearEdit->setObjectName(QString::number(res::IDC_YEAR_EDIT));
-    m_yearEdit->setReadOnly(true);
+    // The year spin is an up-down control beside its buddy, the read-only
+    // year edit: it sits at the edit's right edge and the edit gives up that
+    // width. The template's generic spin box is replaced by it.
+    m_yearEdit = platform::ControlById<QLineEdit>(this, res::IDC_YEAR_EDIT);
+    delete platform::ControlById(this, res::IDC_YEAR_SPIN);
     m_yearSpin = new platform::CUpDownControl(this);
     m_yearSpin->setObjectName(QString::number(res::IDC_YEAR_SPIN));
-    // The spin sits at the right edge of its buddy, which gives up that width.
-    QRect editRect = ControlRect(units, *edit);
+    const res::DialogControl* spin = res::FindControl(t, res::IDC_YEAR_SPIN);
+    QRect editRect = m_yearEdit->geometry();
     const int spinWidth = units.X(spin->w);
     editRect.setWidth(editRect.width() - spinWidth);
     m_yearEdit->setGeometry(editRect);
@@ -55,18 +29,8 @@ CDisplayYearDlg::CDisplayYearDlg(QWidget* parent) : QDialog(parent) {
     m_yearSpin->ForwardArrowKeysFrom(m_yearEdit);
     connect(m_yearSpin, &platform::CUpDownControl::stepRequested, this, &CDisplayYearDlg::OnStepYear);
 
-    m_ok = new QPushButton(platform::ToQString(ok->text), this);
-    m_ok->setObjectName(QString::number(res::IDOK));
-    m_ok->setGeometry(ControlRect(units, *ok));
-    m_ok->setDefault(true);
-    m_ok->setAutoDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &CDisplayYearDlg::accept);
-    m_cancel = new QPushButton(platform::ToQString(cancel->text), this);
-    m_cancel->setObjectName(QString::number(res::IDCANCEL));
-    m_cancel->setGeometry(ControlRect(units, *cancel));
-    m_cancel->setAutoDefault(false);
-    connect(m_cancel, &QPushButton::clicked, this, &CDisplayYearDlg::reject);
-
+    m_ok = platform::ControlById<QPushButton>(this, res::IDOK);
+    m_cancel = platform::ControlById<QPushButton>(this, res::IDCANCEL);
     setTabOrder(m_yearEdit, m_yearSpin);
     setTabOrder(m_yearSpin, m_ok);
     setTabOrder(m_ok, m_cancel);

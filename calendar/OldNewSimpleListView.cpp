@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 
 #include "app/SettingsStore.h"
+#include "app/WindowHooks.h"
 #include "calendar/CalendarYearModel.h"
 #include "calendar/CalendarYearRows.h"
 #include "calendar/DisplayYearDlg.h"
@@ -15,11 +16,6 @@ namespace {
 
 // The tip that the tips window shows first when opened from the calendar hall.
 constexpr int kCalendarOnePoint = 42;
-
-COldNewSimpleListView::DialogRunner& Runner() {
-    static COldNewSimpleListView::DialogRunner runner;
-    return runner;
-}
 
 }  // namespace
 
@@ -52,10 +48,6 @@ COldNewSimpleListView::COldNewSimpleListView(QWidget* parent)
 }
 
 COldNewSimpleListView::~COldNewSimpleListView() = default;
-
-COldNewSimpleListView::DialogRunner COldNewSimpleListView::SetDialogRunner(DialogRunner runner) {
-    return std::exchange(Runner(), std::move(runner));
-}
 
 void COldNewSimpleListView::OnInitialUpdate() { Fill(); }
 
@@ -91,7 +83,7 @@ void COldNewSimpleListView::OnSetDisplayYear() {
     dlg.SetDisplayYear(m_displayYear);
     dlg.SetDisplayMonth(m_displayMonth);
     dlg.SetYearRange(kFirstDisplayYear, kLastDisplayYear);
-    const int result = Runner() ? Runner()(dlg) : dlg.exec();
+    const int result = RunModalDialog(&dlg);
     if (result != QDialog::Accepted) return;
     m_displayYear = dlg.GetDisplayYear();
     m_displayMonth = dlg.GetDisplayMonth();

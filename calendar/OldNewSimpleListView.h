@@ -11,7 +11,6 @@
 
 class CCalendarYearModel;
 class CCalendarYearRows;
-class CDisplayYearDlg;
 
 class COldNewSimpleListView : public QTreeView {
     Q_OBJECT
@@ -19,9 +18,6 @@ public:
     static constexpr int kFirstDisplayYear = 1644;
     static constexpr int kLastDisplayYear = 1694;
 
-    // Runs the display-year window modally and returns its result; tests
-    // replace it so that nothing blocks.
-    using DialogRunner = std::function<int(CDisplayYearDlg&)>;
     // Receives the caption (Shift-JIS) after every fill: the document takes it
     // as its title without entering the recent-document list.
     using TitleSink = std::function<void(const std::string&)>;
@@ -33,13 +29,13 @@ public:
 
     void SetTitleSink(TitleSink sink) { m_titleSink = std::move(sink); }
     void SetTipsRunner(TipsRunner runner) { m_tipsRunner = std::move(runner); }
-    static DialogRunner SetDialogRunner(DialogRunner runner);
 
     // The first fill, after the window's own initial update.
     void OnInitialUpdate();
     // Commands routed to the view; true when the view handled the command.
     bool OnCommand(int id);
-    // 表示年の設定: opens the display-year window; on OK rebuilds the list.
+    // 表示年の設定: opens the display-year window (modally, through the
+    // shell's RunModalDialog); on OK rebuilds the list.
     void OnSetDisplayYear();
     // ワンポイント: the tips from the calendar hall always start at tip 42.
     void OnOnePoint();

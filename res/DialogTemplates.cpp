@@ -10,6 +10,7 @@ const DialogTemplate* const kDialogTemplates[] = {
     &kTextWorkDialogTemplate,
     &kOnePointDialogTemplate,
     &kSimpleHelpDialogTemplate,
+    &kDisplayYearDialogTemplate,
 };
 
 }  // namespace

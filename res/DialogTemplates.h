@@ -77,5 +77,6 @@ extern const DialogTemplate kHaikuCardDialogTemplate;  // 131
 extern const DialogTemplate kTextWorkDialogTemplate;    // 140
 extern const DialogTemplate kOnePointDialogTemplate;    // 141
 extern const DialogTemplate kSimpleHelpDialogTemplate;  // 142
+extern const DialogTemplate kDisplayYearDialogTemplate;  // 135
 
 }  // namespace res

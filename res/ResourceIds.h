@@ -31,6 +31,14 @@ enum : int {
     IDC_CARD_YEAR = 1025,
     IDC_CARD_SEASON_WORD = 1026,
     IDC_CARD_COMMENTARY = 1027,
+    IDD_DISPLAY_YEAR = 135,  // the display-year window of the calendar hall
+    IDC_AREA_LABEL = 1006,
+    IDC_YEAR_EDIT = 1007,
+    IDC_MONTH_EDIT = 1008,
+    IDC_AREA_COMBO = 1014,
+    IDC_MONTH_LABEL = 1016,
+    IDC_YEAR_SPIN = 32778,
+    IDC_MONTH_SPIN = 32780,
 
     // Haiku hall.
     ID_HAIKU_REGISTER = 32778,

@@ -10,6 +10,7 @@
 #include <QtTest>
 
 #include "app/SettingsStore.h"
+#include "app/WindowHooks.h"
 #include "calendar/DisplayYearDlg.h"
 #include "calendar/OldNewSimpleListView.h"
 #include "platform/MessageBox.h"
@@ -65,16 +66,18 @@ DialogParts Parts(CDisplayYearDlg& dlg) {
             dlg.findChild<QPushButton*>(QStringLiteral("2"))};
 }
 
-// Opens the window without blocking, lets `act` work on it and returns how it
-// closed.
+// In place of the modal run: opens the window without blocking, lets `act`
+// work on it and returns how it closed.
 template <class Act>
-COldNewSimpleListView::DialogRunner Driving(Act act, int* runs = nullptr) {
-    return [act, runs](CDisplayYearDlg& dlg) {
+void Driving(Act act, int* runs = nullptr) {
+    GetWindowHooks().runModal = [act, runs](QDialog* dialog) {
+        auto* dlg = qobject_cast<CDisplayYearDlg*>(dialog);
+        if (!dlg) return int(QDialog::Rejected);
         if (runs) ++*runs;
-        dlg.show();
-        act(dlg);
-        if (dlg.isVisible()) dlg.reject();
-        return dlg.result();
+        dlg->show();
+        act(*dlg);
+        if (dlg->isVisible()) dlg->reject();
+        return dlg->result();
     };
 }
 
@@ -91,7 +94,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         CSettingsStore::Instance().Init(m_dir.path().toStdString(), "KIROKAN");
     }
-    void cleanup() { COldNewSimpleListView::SetDialogRunner({}); }
+    void cleanup() { ResetWindowHooks(); }
 
     void opensAt1644WithSevenCentredColumns() {
         int waits = 0, shown = 0;
@@ -137,7 +140,7 @@ private slots:
     void windowOpensAtTheShownYearAndStopsAt1644() {
         CalendarWindow w;
         int runs = 0;
-        COldNewSimpleListView::SetDialogRunner(Driving(
+        Driving(
             [](CDisplayYearDlg& dlg) {
                 const DialogParts p = Parts(dlg);
                 QVERIFY(p.edit && p.spin && p.ok && p.cancel);
@@ -156,19 +159,19 @@ private slots:
                 QTest::keyClick(p.edit, Qt::Key_Up);
                 QCOMPARE(p.edit->text(), QStringLiteral("1645"));
             },
-            &runs));
+            &runs);
         QVERIFY(w.view->OnCommand(32780));
         QCOMPARE(runs, 1);
     }
 
     void cancelAfterSteppingChangesNothing() {
         CalendarWindow w;
-        COldNewSimpleListView::SetDialogRunner(Driving([](CDisplayYearDlg& dlg) {
+        Driving([](CDisplayYearDlg& dlg) {
             const DialogParts p = Parts(dlg);
             StepUp(p, 5);
             QCOMPARE(p.edit->text(), QStringLiteral("1649"));
             QTest::mouseClick(p.cancel, Qt::LeftButton);
-        }));
+        });
         w.view->OnSetDisplayYear();
         QCOMPARE(w.view->GetDisplayYear(), 1644);
         QCOMPARE(w.title, Caption(1644, "正保", 1, "甲申"));
@@ -178,12 +181,12 @@ private slots:
 
     void okAt1689ShowsThatYear() {
         CalendarWindow w;
-        COldNewSimpleListView::SetDialogRunner(Driving([](CDisplayYearDlg& dlg) {
+        Driving([](CDisplayYearDlg& dlg) {
             const DialogParts p = Parts(dlg);
             StepUp(p, 45);
             QCOMPARE(p.edit->text(), QStringLiteral("1689"));
             QTest::mouseClick(p.ok, Qt::LeftButton);
-        }));
+        });
         w.view->OnSetDisplayYear();
         QCOMPARE(w.view->GetDisplayYear(), 1689);
         QCOMPARE(w.view->GetDisplayMonth(), 1);
@@ -194,7 +197,7 @@ private slots:
 
     void year1694HasItsLeapMonthAndIsTheEnd() {
         CalendarWindow w;
-        COldNewSimpleListView::SetDialogRunner(Driving([](CDisplayYearDlg& dlg) {
+        Driving([](CDisplayYearDlg& dlg) {
             const DialogParts p = Parts(dlg);
             StepUp(p, 49);
             QCOMPARE(p.edit->text(), QStringLiteral("1693"));
@@ -204,7 +207,7 @@ private slots:
             QTest::keyClick(p.edit, Qt::Key_Up);
             QCOMPARE(p.edit->text(), QStringLiteral("1694"));
             QTest::mouseClick(p.ok, Qt::LeftButton);
-        }));
+        });
         w.view->OnSetDisplayYear();
         QCOMPARE(w.title, Caption(1694, "元禄", 7, "甲戌"));
         QCOMPARE(w.view->model()->rowCount(), 384);
@@ -212,12 +215,12 @@ private slots:
         for (int c = 0; c < 7; ++c) QCOMPARE(w.Cell(150, c), U(row150[c]));
 
         // Opened again, the window starts from 1694 and steps back down.
-        COldNewSimpleListView::SetDialogRunner(Driving([](CDisplayYearDlg& dlg) {
+        Driving([](CDisplayYearDlg& dlg) {
             const DialogParts p = Parts(dlg);
             QCOMPARE(p.edit->text(), QStringLiteral("1694"));
             QTest::mouseClick(p.spin->DownButton(), Qt::LeftButton);
             QTest::mouseClick(p.ok, Qt::LeftButton);
-        }));
+        });
         w.view->OnSetDisplayYear();
         QCOMPARE(w.title, Caption(1693, "元禄", 6, "癸酉"));
         QCOMPARE(w.view->model()->rowCount(), 354);
@@ -240,7 +243,7 @@ private slots:
     void rightClickInTheRowsOpensTheWindowButNotOnTheHeader() {
         CalendarWindow w;
         int runs = 0;
-        COldNewSimpleListView::SetDialogRunner(Driving([](CDisplayYearDlg&) {}, &runs));
+        Driving([](CDisplayYearDlg&) {}, &runs);
         QTest::mouseClick(w.view->header()->viewport(), Qt::RightButton, {}, QPoint(10, 5));
         QCOMPARE(runs, 0);
         QTest::mouseClick(w.view->viewport(), Qt::RightButton, {}, w.RowPoint(3));

@@ -2,7 +2,6 @@
 #include <QWidget>
 #include <string>
 
-#include "app/DocTemplate.h"
 #include "app/KirokanApp.h"
 #include "app/KirokanDoc.h"
 #include "app/KirokanViewBase.h"
@@ -20,11 +19,7 @@ public:
     void OnInitialUpdate() override {
         CKirokanDoc* doc = GetDocument();
         SetTitleSink([doc](const std::string& caption) {
-            if (!doc) return;
-            doc->SetPathName(caption, false);
-            if (CKirokanApp* app = CKirokanApp::Instance())
-                for (CDocTemplate* t : app->GetDocTemplates())
-                    if (t->OwnsDocument(doc)) t->UpdateFrameTitles(doc);
+            if (doc) doc->SetPathName(caption, false);
         });
         SetTipsRunner([] {
             if (CKirokanApp* app = CKirokanApp::Instance()) app->RunOnePointTips();

@@ -52,6 +52,14 @@ private slots:
         QCOMPARE(view->model()->rowCount(), 355);
         QCOMPARE(frame->windowTitle(), Caption(1644, "正保", 1, "甲申"));
         QVERIFY(run.Action(res::ID_CALENDAR_YEAR)->isEnabled());
+        // The keyboard reaches the list of the active window.
+        QTRY_VERIFY(view->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        const int row = view->currentIndex().row();
+        QVERIFY(row >= 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(view->currentIndex().row(), row + 1);
+        QVERIFY(view->selectionModel()->isRowSelected(row + 1, {}));
     }
 
     void displayYearCommandRebuildsAndRetitlesWithoutARecentEntry() {

@@ -21,8 +21,6 @@ public:
     int GetMonth() const { return m_month; }
     int GetLowestYear() const { return m_lowestYear; }
     int GetHighestYear() const { return m_highestYear; }
-    bool CanStepUp() const { return m_year < m_highestYear; }
-    bool CanStepDown() const { return m_year > m_lowestYear; }
     // "旧暦 <%d～%d>" with the lowest and the highest year (Shift-JIS).
     const char* GetCaption() const { return m_caption; }
 

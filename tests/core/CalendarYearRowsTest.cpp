@@ -49,23 +49,6 @@ int WeekdayIndex(const char* cell) {
     return -1;
 }
 
-struct TellingRow {
-    int year;
-    int row;  // 1-based, as the list counts
-    const char* cells[7];
-};
-
-// Expected rows: a dash in the table is an empty cell; numbers are padded to
-// the widths of their formats.
-const TellingRow kTellingRows[] = {
-    {1644, 1, {" 1", " 1", "庚寅", "1644", " 2", " 8", "月"}},
-    {1644, 2, {"", " 2", "辛卯", "", "", " 9", "火"}},
-    {1644, 31, {" 2", " 1", "庚申", "1644", " 3", " 9", "水"}},
-    {1644, 329, {"", " 4", "戊午", "1645", " 1", " 1", "日"}},
-    {1644, 355, {"", "30", "甲申", "", "", "27", "金"}},
-    {1694, 150, {"閏 5", " 1", "戊辰", "1694", " 6", "23", "水"}},
-};
-
 class CalendarYearRowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -80,26 +63,6 @@ protected:
     std::vector<std::string> messages_;
     platform::MessageBoxHandler previous_;
 };
-
-TEST_F(CalendarYearRowsTest, OpeningYearHasItsCaptionAndOneRowPerDay) {
-    EXPECT_EQ(rows_->Fill(1644), 355);
-    EXPECT_EQ(rows_->GetRowCount(), 355);
-    EXPECT_STREQ(rows_->GetCaption(), "旧暦／西暦対照表 旧暦  1644年(正保 1年 甲申)");
-    EXPECT_EQ(rows_->Fill(1694), 384);
-    EXPECT_STREQ(rows_->GetCaption(), "旧暦／西暦対照表 旧暦  1694年(元禄 7年 甲戌)");
-    EXPECT_EQ(rows_->Fill(1689), 384);
-    EXPECT_STREQ(rows_->GetCaption(), "旧暦／西暦対照表 旧暦  1689年(元禄 2年 己巳)");
-    EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(CalendarYearRowsTest, TellingRowsCellByCell) {
-    for (const TellingRow& t : kTellingRows) {
-        ASSERT_GT(rows_->Fill(t.year), 0);
-        for (int c = 0; c < CCalendarYearRows::kColumnCount; ++c)
-            EXPECT_STREQ(rows_->GetCell(t.row - 1, c), t.cells[c])
-                << t.year << " row " << t.row << " column " << c;
-    }
-}
 
 TEST_F(CalendarYearRowsTest, MonthLabelsCountRegularMonthsAndNameTheLeapMonthByItsPredecessor) {
     struct Case {

@@ -3,13 +3,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include "app/SettingsStore.h"
 #include "app/WindowHooks.h"
 #include "calendar/DisplayYearDlg.h"
 #include "calendar/OldNewSimpleListView.h"
@@ -90,10 +88,6 @@ void StepUp(const DialogParts& p, int times) {
 class CalendarHallTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        QVERIFY(m_dir.isValid());
-        CSettingsStore::Instance().Init(m_dir.path().toStdString(), "KIROKAN");
-    }
     void cleanup() { ResetWindowHooks(); }
 
     void opensAt1644WithSevenCentredColumns() {
@@ -282,40 +276,6 @@ private slots:
         QTest::keyClick(w.view, Qt::Key_Down);
         QCOMPARE(w.view->currentIndex().row(), row + 1);
     }
-
-    void onePointFromTheCalendarStartsAtTip42() {
-        CalendarWindow w;
-        CSettingsStore::Instance().SetOnePoint(7);
-        int opened = 0, storedWhenOpened = 0;
-        w.view->SetTipsRunner([&] {
-            ++opened;
-            storedWhenOpened = CSettingsStore::Instance().GetOnePoint();
-        });
-        QVERIFY(w.view->OnCommand(32795));
-        QCOMPARE(opened, 1);
-        QCOMPARE(storedWhenOpened, 42);
-        QCOMPARE(CSettingsStore::Instance().GetOnePoint(), 42);
-        QVERIFY(!w.view->OnCommand(32774));
-    }
-
-    // With KIROKAN_SCREENSHOT_DIR set, saves the calendar window as calendar.png there.
-    void screenshot() {
-        const QString dir = qEnvironmentVariable("KIROKAN_SCREENSHOT_DIR");
-        if (dir.isEmpty()) QSKIP("KIROKAN_SCREENSHOT_DIR not set");
-        COldNewSimpleListView view;
-        QString title;
-        view.SetTitleSink([&](const std::string& caption) { title = platform::ToQString(caption); });
-        view.resize(300, 420);
-        view.show();
-        view.OnInitialUpdate();
-        view.setWindowTitle(title);
-        view.setFocus();
-        QTest::keyClick(&view, Qt::Key_Down);
-        QVERIFY(view.grab().save(dir + QStringLiteral("/calendar.png")));
-    }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(CalendarHallTest)

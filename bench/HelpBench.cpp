@@ -21,14 +21,15 @@ const std::string& TopicsPath() {
         std::filesystem::create_directories(dir);
         std::ofstream out(dir / "Topics.txt", std::ios::binary);
         out << "// help topics for the benchmark\r\n[*]\r\nk1:目次\r\nl3:\r\n";
-        int lines = 4;
+        // 3 lines of the contents topic, 5 per other topic, 336 of the
+        // generated contents (999 keys in 333 rows, "[*]", "d:" and the row
+        // end after a full last row): the rest of 10000 goes to the bodies.
+        int bodyLines = 10000 - 3 - 5 * 999 - 336;
         for (int t = 1; t < 1000; ++t) {
             out << "[*]\r\nk1:" << Key(t) << "\r\nk2:second " << t << "\r\nk3:third " << t << "\r\nd:" << Key(t)
                 << "の本文。" << Key((t * 7) % 999 + 1) << "を参照。\r\n";
-            lines += 5;
-            // Bodies of 1 to 6 lines, each naming three other topics; the file
-            // stays below 10000 lines with the 336 lines of the contents.
-            for (int l = 0; l < (t % 9) + 1 && lines < 10000 - 340; ++l, ++lines)
+            // Bodies of 1 to 9 lines, each naming three other topics.
+            for (int l = 0; l < (t % 9) + 1 && bodyLines > 0; ++l, --bodyLines)
                 out << "\t" << Key((t * 13 + l) % 999 + 1) << "と" << Key((t * 31 + l) % 999 + 1) << "、そして"
                     << Key((t + l * 17) % 999 + 1) << "について。\r\n";
         }

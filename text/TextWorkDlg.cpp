@@ -31,7 +31,6 @@ CTextWorkDlg::CTextWorkDlg(QWidget* parent) : QDialog(parent) {
     m_text = platform::ControlById<QPlainTextEdit>(this, res::IDC_TEXTWORK_TEXT);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);  // the rows are cut at 46 bytes
     m_text->setFont(platform::FixedGothicFont(12));
-    m_ok = platform::ControlById<QPushButton>(this, res::IDOK);
 
     m_work.Index().SetPaneSize(IndexPane()->width(), IndexPane()->height());
 }

@@ -38,5 +38,4 @@ private:
     CDrawnPane* m_index = nullptr;
     QScrollBar* m_scroll = nullptr;
     QPlainTextEdit* m_text = nullptr;
-    QPushButton* m_ok = nullptr;
 };

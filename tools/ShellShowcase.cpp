@@ -94,6 +94,8 @@ int main(int argc, char* argv[]) {
         wait.start();
         while (wait.elapsed() < 1500) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         frame->OnCommand(res::ID_WINDOW_TILE_HORZ);
+        // The haiku list active: the search bar is usable.
+        frame->ActivateChildFrame(frame->GetChildFrames().front());
         QCoreApplication::processEvents();
         const QPixmap shot = frame->grab();
         const bool ok = shot.save(QString::fromLocal8Bit(argv[3]));

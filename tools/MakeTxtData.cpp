@@ -447,6 +447,73 @@ void CheckField(const std::string& value, std::size_t max, const std::string& wh
         Fail(where, std::string(field) + " is longer than " + std::to_string(max) + " bytes");
 }
 
+// Bytes of one UTF-8 character in Shift-JIS: ASCII and half-width katakana
+// take one, everything else two.
+std::size_t SjisCharBytes(const std::string& utf8, std::size_t pos, std::size_t* utf8Len) {
+    const auto c = static_cast<unsigned char>(utf8[pos]);
+    const std::size_t len = c < 0x80 ? 1 : (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : 4;
+    *utf8Len = len;
+    if (len == 1) return 1;
+    if (len == 3 && utf8.compare(pos, 2, "\xEF\xBD") == 0 &&
+        static_cast<unsigned char>(utf8[pos + 2]) >= 0xA1)
+        return 1;  // U+FF61..U+FF7F
+    if (len == 3 && utf8.compare(pos, 2, "\xEF\xBE") == 0 &&
+        static_cast<unsigned char>(utf8[pos + 2]) <= 0x9F)
+        return 1;  // U+FF80..U+FF9F
+    return 2;
+}
+
+// The card shows the interpretation in rows of 44 bytes. A line whose cut at
+// 44 bytes would leave only a few bytes on its last row (a lone "。") is broken
+// where a reader would pause (after "、", "。" or "」"), as long as that takes
+// no more rows than cutting at 44 bytes does. Other lines are left whole: the
+// bulk load reads at most 10000 lines of the file.
+std::vector<std::string> WrapForCard(const std::string& line) {
+    constexpr std::size_t kRow = 44;
+    struct Piece { std::size_t begin, end; };
+    std::vector<Piece> natural, hard;
+    std::size_t begin = 0, bytes = 0, lastBreak = std::string::npos;
+    std::size_t hardBegin = 0, hardBytes = 0;
+    for (std::size_t pos = 0; pos < line.size();) {
+        std::size_t len = 0;
+        const std::size_t w = SjisCharBytes(line, pos, &len);
+        if (hardBytes + w > kRow) {
+            hard.push_back({hardBegin, pos});
+            hardBegin = pos;
+            hardBytes = 0;
+        }
+        hardBytes += w;
+        if (bytes + w > kRow) {
+            const std::size_t cut = lastBreak != std::string::npos ? lastBreak : pos;
+            natural.push_back({begin, cut});
+            bytes = 0;
+            for (std::size_t q = cut; q < pos;) {
+                std::size_t l = 0;
+                bytes += SjisCharBytes(line, q, &l);
+                q += l;
+            }
+            begin = cut;
+            lastBreak = std::string::npos;
+        }
+        bytes += w;
+        pos += len;
+        const std::string ch = line.substr(pos - len, len);
+        if (ch == "、" || ch == "。" || ch == "」") lastBreak = pos;
+    }
+    natural.push_back({begin, line.size()});
+    hard.push_back({hardBegin, line.size()});
+    constexpr std::size_t kShortTail = 8;
+    if (hard.size() == 1 || hardBytes > kShortTail) return {line};
+    const auto& pieces = natural.size() <= hard.size() ? natural : hard;
+    std::vector<std::string> out;
+    for (const Piece& p : pieces) {
+        const std::string text = line.substr(p.begin, p.end - p.begin);
+        if (text.size() <= 1 || text[0] == '[' || text.rfind("//", 0) == 0) return {line};
+        out.push_back(text);
+    }
+    return out;
+}
+
 std::vector<std::string> MakeKirono(const HaikuData& data) {
     std::vector<std::string> out;
     out.push_back("// キロノの俳句の覚え書き: 登録番号ごとに前書(1)、詠み(2)、季節(3)、季語(4)、出典(5)、解釈(6)");
@@ -496,6 +563,10 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
             const int year = entry.hasYears ? entry.year : r.year;
             if (const char* c = YearContext(year)) lines.push_back(c);
         }
+        std::vector<std::string> wrapped;
+        for (const std::string& l : lines)
+            for (std::string& piece : WrapForCard(l)) wrapped.push_back(std::move(piece));
+        lines = std::move(wrapped);
         std::size_t filled = 0;
         for (std::size_t n = 0; n < lines.size(); ++n) {
             const std::size_t len = SjisLength(lines[n], where);
@@ -507,6 +578,8 @@ std::vector<std::string> MakeKirono(const HaikuData& data) {
         for (std::size_t n = 1; n < lines.size(); ++n) out.push_back(lines[n]);
     }
     if (expect == 1) Fail("kirono.txt", "the register is empty");
+    // The list windows' bulk load reads no more than 10000 lines.
+    if (out.size() > 10000) Fail("kirono.txt", "more than 10000 lines");
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include "haiku/HaikuOrders.h"
 #include "haiku/YearLine.h"
 #include "platform/MessageBox.h"
+#include "text/BlankFill.h"
 #include "platform/ShiftJis.h"
 
 namespace {
@@ -34,35 +35,6 @@ std::string ThreeParts(const char (&a)[A], const char (&b)[B], const char (&c)[C
 
 }  // namespace
 
-namespace haiku {
-
-std::vector<std::string> SplitCommentaryRows(std::string_view text, int width) {
-    std::vector<std::string> rows;
-    if (width <= 0) return rows;
-    const std::size_t w = static_cast<std::size_t>(width);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t n = platform::CharBoundaryPrefix(text.substr(pos), w);
-        if (n == 0) n = 1;  // a lone lead byte at the end
-        // A row stops at the next multiple of the width when a character
-        // starts there: that may be where the next source line begins.
-        const std::size_t boundary = (pos / w + 1) * w;
-        if (boundary < pos + n && platform::IsCharStart(text, boundary)) n = boundary - pos;
-        std::string row(text.substr(pos, n));
-        pos += n;
-        // Blank fill left over before the next multiple belongs to this row.
-        if (pos % w != 0) {
-            const std::size_t next = std::min(text.size(), (pos / w + 1) * w);
-            if (text.substr(pos, next - pos).find_first_not_of(' ') == std::string_view::npos)
-                pos = next;
-        }
-        row.erase(row.find_last_not_of(' ') + 1);
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-}  // namespace haiku
 
 CHaikuCard::CHaikuCard() { SetOrder(0); }
 
@@ -102,7 +74,7 @@ void CHaikuCard::ShowHaiku() {
                                            m_cycles);
     t.season = FieldText(m_notes.season);
     t.seasonWord = FieldText(m_notes.seasonWord);
-    t.commentary = haiku::SplitCommentaryRows(FieldView(m_notes.commentary));
+    t.commentary = text::SplitRows(FieldView(m_notes.commentary), haiku::kCommentaryWidth);
     t.source = FieldText(m_notes.source);
     char buffer[128];
     std::snprintf(buffer, sizeof buffer, "%sの番号 : %d", haiku::GetOrderLabel(m_order),

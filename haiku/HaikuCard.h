@@ -16,15 +16,8 @@
 
 namespace haiku {
 
+// The interpretation field shows rows of this many bytes (text::SplitRows).
 constexpr int kCommentaryWidth = 44;
-
-// The interpretation as display rows of at most `width` bytes cut at
-// character boundaries. Every source line reaches the card blank-filled to a
-// multiple of the width, so it starts at a multiple of the width; a row never
-// runs past such a start, and the blank fill that a shortened row pushes
-// onward is dropped, so every source line starts on a row of its own.
-// Trailing blanks are removed from each row.
-std::vector<std::string> SplitCommentaryRows(std::string_view text, int width = kCommentaryWidth);
 
 }  // namespace haiku
 

@@ -15,6 +15,7 @@
 #include "haiku/YearLine.h"
 #include "platform/MessageBox.h"
 #include "platform/ShiftJis.h"
+#include "text/BlankFill.h"
 #include "HaikuNotesFixture.h"
 
 namespace {
@@ -170,7 +171,7 @@ TEST(CommentaryRows, EverySourceLineStartsARowOfItsOwn) {
     std::string halfAndFull = "ｱ";
     for (int i = 0; i < 50; ++i) halfAndFull += (i % 3 == 0) ? "b" : "句";
     const std::vector<std::string> lines = {oddStart, exact, "短い", halfAndFull, exact + "x", "終"};
-    const std::vector<std::string> rows = haiku::SplitCommentaryRows(Fill(lines));
+    const std::vector<std::string> rows = text::SplitRows(Fill(lines), haiku::kCommentaryWidth);
 
     std::size_t line = 0;
     std::string sofar;
@@ -192,11 +193,11 @@ TEST(CommentaryRows, EverySourceLineStartsARowOfItsOwn) {
 
 TEST(CommentaryRows, BlankLinesAndTextCutByTheField) {
     // A source line of blanks shows as an empty row.
-    EXPECT_EQ(haiku::SplitCommentaryRows(Fill({"一", " ", "二"})),
+    EXPECT_EQ(text::SplitRows(Fill({"一", " ", "二"}), haiku::kCommentaryWidth),
               (std::vector<std::string>{"一", "", "二"}));
-    EXPECT_TRUE(haiku::SplitCommentaryRows("").empty());
+    EXPECT_TRUE(text::SplitRows("", haiku::kCommentaryWidth).empty());
     // A text that ends inside a character (the field cut it) loses no row.
-    const std::vector<std::string> rows = haiku::SplitCommentaryRows("ab\x88");
+    const std::vector<std::string> rows = text::SplitRows("ab\x88", haiku::kCommentaryWidth);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], "ab");
 }

@@ -39,7 +39,7 @@ inline std::string MakeSection(int regNo) {
     Lcg g{static_cast<unsigned>(regNo) * 7919u + 17u};
     static const char* const kSeasons[] = {"春", "夏", "秋", "冬", "新年", ""};
     static const char* const kSources[] = {"笈日記",   "Arano",       "あら野",
-                                           "",         "蕉翁句集草稿", "続虚栗（ぞくみなしぐり）巻之上",
+                                           "",         "キロノ翁句集草稿", "続虚栗（ぞくみなしぐり）巻之上",
                                            "ARANO",    "猿蓑"};
     std::string s = "[" + std::to_string(regNo) + "]\n";
     s += "// generated\n";

@@ -111,11 +111,11 @@ TEST_F(HaikuTextReaderTest, KeySixEndsTheSectionForTheSingleLoad) {
 TEST_F(HaikuTextReaderTest, AnEmptyLineEndsTheSectionOnlyForTheBulkLoad) {
     AddHaiku(1);
     AddHaiku(2);
-    PutNotes("[1]\n3:夏\n\n4:蛙\n5:芭蕉\n\n\n[2]\n\n3:秋\n");
+    PutNotes("[1]\n3:夏\n\n4:蛙\n5:蛙合\n\n\n[2]\n\n3:秋\n");
     HaikuNotes n = One(0);
     EXPECT_STREQ(n.season, "夏");
     EXPECT_STREQ(n.seasonWord, "蛙");
-    EXPECT_STREQ(n.source, "芭蕉");
+    EXPECT_STREQ(n.source, "蛙合");
     HaikuRecord r = All(0, 2);
     EXPECT_STREQ(r.season, "夏");
     EXPECT_STREQ(r.seasonWord, "");

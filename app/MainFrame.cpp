@@ -9,11 +9,13 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <cstdio>
 
 #include "app/CalendarTitle.h"
+#include "app/CascadePlacement.h"
 #include "app/ChildFrame.h"
 #include "app/CommandTable.h"
 #include "app/DocTemplate.h"
@@ -398,6 +400,7 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::AddChildFrame(CChildFrame* frame) {
+    const int open = static_cast<int>(GetChildFrames().size());
     m_mdiArea->addSubWindow(frame);
     connect(frame, &QMdiSubWindow::windowStateChanged, this, [this] {
         UpdateTitle();
@@ -406,7 +409,14 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
         QTimer::singleShot(0, this, [this] { UpdateTitle(); });
     });
     connect(frame, &QWidget::windowTitleChanged, this, [this] { UpdateTitle(); });
-    frame->resize(m_mdiArea->viewport()->size() * 2 / 3);
+    const QSize area = m_mdiArea->viewport()->size();
+    frame->resize(area * 2 / 3);
+    // Cascade from the corner so that a new window never opens partly
+    // outside the client area, where the area's own placement can put it.
+    const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame);
+    const CascadePoint at =
+        CascadePosition(open, area.width(), area.height(), frame->width(), frame->height(), step);
+    frame->move(at.x, at.y);
 }
 
 void CMainFrame::ShowChildFrame(CChildFrame* frame) {

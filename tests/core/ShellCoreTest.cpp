@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/CalendarTitle.h"
+#include "app/CascadePlacement.h"
 #include "app/CommandTable.h"
 #include "app/KirokanDoc.h"
 #include "app/RecentFileList.h"
@@ -24,6 +25,21 @@
 #include "res/ToolBar.h"
 
 namespace {
+
+TEST(CascadePlacement, NewWindowsStepDownAndStartAgainBeforeLeavingTheArea) {
+    // An area of 900 x 570 and windows of 600 x 380 stepped by 20: the
+    // bottom edge allows offsets 0..180, i.e. ten places.
+    for (int open = 0; open < 25; ++open) {
+        const CascadePoint p = CascadePosition(open, 900, 570, 600, 380, 20);
+        EXPECT_EQ(p.x, p.y);
+        EXPECT_EQ(p.x, (open % 10) * 20) << open;
+        EXPECT_LE(p.x + 600, 900);
+        EXPECT_LE(p.y + 380, 570);
+    }
+    // A window as large as the area, or larger, stays at the corner.
+    EXPECT_EQ(CascadePosition(3, 600, 380, 600, 380, 20).x, 0);
+    EXPECT_EQ(CascadePosition(3, 500, 300, 600, 380, 20).y, 0);
+}
 
 TEST(SearchHistory, TakesNewTextsInByteOrderWithoutDuplicatesOrEmpties) {
     CSearchHistory h;

@@ -317,6 +317,23 @@ private slots:
         for (CChildFrame* f : frames) QCOMPARE(f->windowTitle(), U("旧暦／西暦対照表 旧暦  1644年(正保 1年 甲申)"));
     }
 
+    void newWindowsCascadeInsideTheClientArea() {
+        CShellRun run;
+        run.WriteSettings("");
+        QVERIFY(run.Start());
+        run.Command(res::ID_HAIKU_REGISTER);
+        run.Command(res::ID_CALENDAR_TABLE);
+        run.Command(res::ID_HAIKU_ICHINICHI);
+        run.Flush();
+        const QRect area = run.frame->GetMdiArea()->viewport()->rect();
+        const auto frames = run.frame->GetChildFrames();
+        QCOMPARE(frames.size(), size_t(3));
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            QVERIFY2(area.contains(frames[i]->geometry()), qPrintable(frames[i]->windowTitle()));
+            if (i > 0) QVERIFY(frames[i]->y() > frames[i - 1]->y());
+        }
+    }
+
     void modalCommandsCallTheirWindows() {
         CShellRun run;
         run.WriteSettings("kironoMode=3\nkironoNo=41\n");

@@ -125,8 +125,11 @@ QWidget* CreateControl(QDialog* dialog, const res::DialogControl& c, const CDial
     }
     w->setObjectName(QString::number(c.id));
     w->setGeometry(du.Rect(c.x, c.y, c.w, c.h));
-    if (!(c.style & res::kTabStop)) w->setFocusPolicy(c.kind == res::ControlKind::Static ? Qt::NoFocus
-                                                                                         : w->focusPolicy());
+    // A control without a tab stop is skipped by Tab and never takes the
+    // focus when its window opens; a click still gives it the focus.
+    if (!(c.style & res::kTabStop))
+        w->setFocusPolicy(c.kind == res::ControlKind::Static || w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus
+                                                                                               : Qt::ClickFocus);
     if (c.style & res::kDisabled) w->setEnabled(false);
     if (c.style & res::kHidden) w->hide();
     return w;

@@ -134,6 +134,20 @@ private slots:
         }
     }
 
+    void numberLineIsNeverReachedByTheKeyboard() {
+        auto dlg = Open(0, 0);
+        dlg->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dlg.get()));
+        QWidget* number = dlg->Control(1002);
+        QVERIFY(number);
+        // The first control with a tab stop has the focus when the card opens.
+        QCOMPARE(QApplication::focusWidget(), dlg->Control(1004));
+        for (int i = 0; i < 20; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != number);
+        }
+    }
+
     void checkBoxShowsAndFlipsTheStartupSetting() {
         CSettingsStore& settings = CSettingsStore::Instance();
         settings.SetKironoView(0);

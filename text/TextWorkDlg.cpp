@@ -62,6 +62,9 @@ void CTextWorkDlg::PaintIndex(QPainter& painter) {
     painter.setFont(platform::FixedGothicFont(12));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(palette().color(QPalette::Button));
+    // The pane is taller than its fifteen rows: the strip below them is
+    // drawn too, or it shows whatever was there before.
+    painter.fillRect(IndexPane()->rect(), palette().color(QPalette::Button));
     for (int i = index.Top(); i < index.Top() + index.Page(); ++i) {
         const text::PixelRect r = index.SlotRect(i - index.Top());
         const QRect slot(r.left, r.top, r.right - r.left, r.bottom - r.top);

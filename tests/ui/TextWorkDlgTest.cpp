@@ -40,6 +40,11 @@ private slots:
         QVERIFY(CountColour(image, SlotRect(2), QColor(255, 0, 0)) > 10);
         QCOMPARE(CountColour(image, SlotRect(1), QColor(255, 0, 0)), 0);
         QVERIFY(CountColour(image, SlotRect(1), QColor(0, 0, 0)) > 10);
+        // Below the fifteen rows, inside the frame, the pane is blank.
+        const QRect below(3, 2 + 12 * 15, dlg.IndexPane()->width() - 6, dlg.IndexPane()->height() - 2 - 12 * 15 - 3);
+        QVERIFY(below.height() > 0);
+        QCOMPARE(CountColour(image, below, QColor(0, 0, 0)), 0);
+        QCOMPARE(CountColour(image, below, dlg.palette().color(QPalette::Button)), below.width() * below.height());
 
         // A scroll turns the highlight off; the text box keeps its text.
         dlg.IndexScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextDocument>
 
 #include "haiku/HaikuCardDlg.h"
 #include "haiku/HaikuOrders.h"
@@ -40,8 +41,14 @@ CHaikuCardDlg::CHaikuCardDlg(QWidget* parent)
         updown->setObjectName(QString::number(res::IDC_CARD_UPDOWN));
         connect(updown, &platform::CUpDownControl::stepRequested, this, [this](int delta) { OnStep(-delta); });
     }
-    if (auto* commentary = qobject_cast<QPlainTextEdit*>(Control(res::IDC_CARD_COMMENTARY)))
-        commentary->setLineWrapMode(QPlainTextEdit::NoWrap);  // the rows come cut to 44 bytes
+    // The interpretation's rows come cut to 44 bytes: the field never wraps
+    // them again. A narrow text margin lets a full row fit; where a font is
+    // wider still, the row can be scrolled to.
+    if (auto* commentary = qobject_cast<QPlainTextEdit*>(Control(res::IDC_CARD_COMMENTARY))) {
+        commentary->setLineWrapMode(QPlainTextEdit::NoWrap);
+        commentary->document()->setDocumentMargin(2);
+        commentary->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     m_orderBox = qobject_cast<QComboBox*>(Control(res::IDC_CARD_ORDER));
     if (m_orderBox) {
         for (int i = 0; i < haiku::kOrderCount; ++i) m_orderBox->addItem(ToQString(haiku::GetOrderLabel(i)));

@@ -2,6 +2,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include "app/WindowHooks.h"
 #include "platform/DialogBuilder.h"
@@ -29,7 +30,12 @@ CTextWorkDlg::CTextWorkDlg(QWidget* parent) : QDialog(parent) {
     connect(m_scroll, &QAbstractSlider::sliderReleased, this, &CTextWorkDlg::OnScrollReleased);
 
     m_text = platform::ControlById<QPlainTextEdit>(this, res::IDC_TEXTWORK_TEXT);
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);  // the rows are cut at 46 bytes
+    // The rows come cut at 46 bytes: the box never wraps them again. A
+    // narrow text margin lets a full row fit; where a font is wider still,
+    // the row can be scrolled to.
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->document()->setDocumentMargin(2);
+    m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_text->setFont(platform::FixedGothicFont(12));
 
     m_work.Index().SetPaneSize(IndexPane()->width(), IndexPane()->height());

@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -132,6 +134,20 @@ private slots:
             QCOMPARE(settings.GetKironoMode(), 1);
             QCOMPARE(settings.GetKironoNo(), 7);
         }
+    }
+
+    void interpretationRowsOf44BytesAreNeverWrappedAgain() {
+        auto dlg = Open(0, 0);
+        auto* field = qobject_cast<QPlainTextEdit*>(dlg->Control(1027));
+        QVERIFY(field);
+        // A full row of 44 half-width columns, as the card cuts them.
+        field->setPlainText(QString(22, QChar(0x3042)) + QLatin1Char('\n') + QString(44, QLatin1Char('W')));
+        QApplication::processEvents();
+        QCOMPARE(field->document()->lineCount(), 2);
+        const QFontMetrics fm(field->font());
+        const int need = std::max(fm.horizontalAdvance(QString(22, QChar(0x3042))), fm.horizontalAdvance(QString(44, QLatin1Char('W'))));
+        const int room = field->viewport()->width() - 2 * int(field->document()->documentMargin());
+        QVERIFY(need <= room || field->horizontalScrollBar()->isVisible());
     }
 
     void numberLineIsNeverReachedByTheKeyboard() {

@@ -1,5 +1,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 #include "app/WindowHooks.h"
@@ -134,6 +136,17 @@ private slots:
         SendMouse(dlg.IndexPane(), QEvent::MouseMove, Slot(0));
         QCOMPARE(dlg.TextBox()->toPlainText(),
                  QString(22, QChar(0x3042)) + QStringLiteral("ab\n") + QString(3, QChar(0x3044)) + QStringLiteral("\n次の行"));
+
+        // The full 46-byte row stays one row: the box never wraps it again,
+        // and what does not fit in view can be scrolled to.
+        dlg.show();
+        QApplication::processEvents();
+        QPlainTextEdit* box = dlg.TextBox();
+        QCOMPARE(box->document()->blockCount(), 3);
+        QCOMPARE(box->document()->lineCount(), 3);
+        const int need = QFontMetrics(box->font()).horizontalAdvance(box->document()->firstBlock().text());
+        const int room = box->viewport()->width() - 2 * int(box->document()->documentMargin());
+        QVERIFY(need <= room || box->horizontalScrollBar()->isVisible());
     }
 };
 

@@ -3,7 +3,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <vector>
 
 #include "app/WindowHooks.h"
@@ -122,7 +124,16 @@ void CHaikuListView::OnActivateView(bool activate) {
 }
 
 int CHaikuListView::DefaultColumnWidth(int column) const {
-    return CHaikuList::GetColumnFactor(column) * QFontMetrics(font()).averageCharWidth();
+    const QFontMetrics fm(font());
+    const int width = CHaikuList::GetColumnFactor(column) * fm.averageCharWidth();
+    if (column != 0) return width;
+    // The number column's four places are meant to fit four average
+    // characters; where the font's digits are wider, the column widens just
+    // enough to show "%4d" whole rather than cut off its first digit.
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c) digit = std::max(digit, fm.horizontalAdvance(QLatin1Char(c)));
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return std::max(width, 4 * digit + margins);
 }
 
 void CHaikuListView::MakeList() {

@@ -463,13 +463,13 @@ std::size_t SjisCharBytes(const std::string& utf8, std::size_t pos, std::size_t*
     return 2;
 }
 
-// The card shows the interpretation in rows of 44 bytes. A line whose cut at
-// 44 bytes would leave only a few bytes on its last row (a lone "。") is broken
-// where a reader would pause (after "、", "。" or "」"), as long as that takes
-// no more rows than cutting at 44 bytes does. Other lines are left whole: the
-// bulk load reads at most 10000 lines of the file.
-std::vector<std::string> WrapForCard(const std::string& line) {
-    constexpr std::size_t kRow = 44;
+// The card shows the interpretation in rows of 44 bytes, the text-work window
+// its texts in rows of 46. A line whose cut at that width would leave only a
+// few bytes on its last row (a lone "。") is broken where a reader would pause
+// (after "、", "。" or "」"), as long as that takes no more rows than cutting
+// does. Other lines are left whole: the bulk load reads at most 10000 lines of
+// kirono.txt.
+std::vector<std::string> WrapRows(const std::string& line, std::size_t kRow) {
     struct Piece { std::size_t begin, end; };
     std::vector<Piece> natural, hard;
     std::size_t begin = 0, bytes = 0, lastBreak = std::string::npos;
@@ -509,7 +509,54 @@ std::vector<std::string> WrapForCard(const std::string& line) {
     for (const Piece& p : pieces) {
         const std::string text = line.substr(p.begin, p.end - p.begin);
         if (text.size() <= 1 || text[0] == '[' || text.rfind("//", 0) == 0) return {line};
+        // A piece that opened with "<number>:" would read as a key line.
+        std::size_t digits = 0;
+        while (digits < text.size() && text[digits] >= '0' && text[digits] <= '9') ++digits;
+        if (!out.empty() && digits > 0 && digits < text.size() && text[digits] == ':') return {line};
         out.push_back(text);
+    }
+    return out;
+}
+
+std::vector<std::string> WrapForCard(const std::string& line) { return WrapRows(line, 44); }
+
+// The thirteen text-work files: the lines of parts 2 and 3 (the hover text and
+// the click text) are wrapped for the text box's 46-byte rows; titles,
+// section headers and comments stay as written.
+bool IsTextWorkFile(const std::string& name) {
+    static const char* const kNames[] = {"okuno.txt", "sarasina.txt", "nozarasi.txt", "kasima.txt",
+                                         "kobumi.txt", "saga.txt",    "work.txt",     "life.txt",
+                                         "friend.txt", "kinenkan.txt", "kuhi.txt",    "nature.txt",
+                                         "goi.txt"};
+    for (const char* n : kNames)
+        if (name == n) return true;
+    return false;
+}
+
+std::vector<std::string> WrapTextWork(const std::vector<std::string>& lines) {
+    std::vector<std::string> out;
+    int part = 0;
+    for (const std::string& line : lines) {
+        if (line.empty() || line[0] == '[' || line.rfind("//", 0) == 0) {
+            if (!line.empty() && line[0] == '[') part = 0;
+            out.push_back(line);
+            continue;
+        }
+        std::size_t prefix = 0;
+        while (prefix < line.size() && line[prefix] >= '0' && line[prefix] <= '9') ++prefix;
+        if (prefix > 0 && prefix < line.size() && line[prefix] == ':') {
+            part = std::atoi(line.substr(0, prefix).c_str());
+            ++prefix;
+        } else {
+            prefix = 0;
+        }
+        if (part != 2 && part != 3) {
+            out.push_back(line);
+            continue;
+        }
+        std::vector<std::string> pieces = WrapRows(line.substr(prefix), 46);
+        pieces.front().insert(0, line, 0, prefix);
+        for (std::string& piece : pieces) out.push_back(std::move(piece));
     }
     return out;
 }
@@ -626,6 +673,7 @@ int main(int argc, char** argv) {
                 if (lines[n].rfind("//", 0) != 0)  // comments stay as written
                     lines[n] = ResolvePlaceholders(lines[n], data,
                                                src.string() + ":" + std::to_string(n + 1));
+            if (IsTextWorkFile(name)) lines = WrapTextWork(lines);
             WriteCp932(outDir / name, lines, src.string());
         }
         if (kirono) WriteCp932(outDir / "kirono.txt", MakeKirono(data), "kirono.txt");

@@ -17,6 +17,7 @@
 #include "haiku/HaikuTextReader.h"
 #include "platform/MessageBox.h"
 #include "platform/ShiftJis.h"
+#include "text/BlankFill.h"
 #include "text/HelpTopics.h"
 #include "text/OnePointTips.h"
 #include "text/SectionTextFile.h"
@@ -125,6 +126,14 @@ TEST_F(ShippedData, TextWorksLoadThroughTheTextWorkReader) {
             EXPECT_NE(title.find_first_not_of(' '), std::string::npos);
             EXPECT_FALSE(file.GetPartText(s, 2, 46).empty());
             const std::string third = file.GetPartText(s, 3, 46);
+            // No line of a text ends in a lone tail ("。" alone on a row
+            // after a full one): such lines are broken at a pause.
+            for (int part : {2, 3}) {
+                const std::vector<std::string> rows = text::SplitRows(file.GetPartText(s, part, 46), 46);
+                for (std::size_t r = 1; r < rows.size(); ++r)
+                    EXPECT_FALSE(rows[r - 1].size() >= 45 && rows[r].size() <= 4)
+                        << "part " << part << " row " << r << " is a lone tail: " << rows[r - 1] << "/" << rows[r];
+            }
             if (w.kind == 0) {
                 EXPECT_FALSE(third.empty());
             }

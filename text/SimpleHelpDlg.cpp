@@ -95,6 +95,7 @@ CSimpleHelpDlg::CSimpleHelpDlg(QWidget* parent) : QDialog(parent) {
     m_reference->onPaint = [this](QPainter& p) { PaintReference(p); };
     m_refScroll = platform::ControlById<QScrollBar>(this, res::IDC_HELP_REFERENCE_SCROLL);
     m_refScroll->setEnabled(false);
+    m_refScroll->setRange(0, 0);
     connect(m_refScroll, &QAbstractSlider::actionTriggered, this, [this](int a) { OnReferenceScroll(a, false); });
     connect(m_refScroll, &QAbstractSlider::sliderReleased, this, [this] { OnReferenceScroll(0, true); });
 }
@@ -131,6 +132,8 @@ void CSimpleHelpDlg::Navigate(const std::string& name, text::HelpNavigation mode
 void CSimpleHelpDlg::ShowCurrent() {
     for (int k = 1; k <= 3; ++k) KeyField(k)->setText(platform::ToQString(m_browser.ReferenceKeyField(k)));
     m_refScroll->setEnabled(m_browser.ReferenceShown() && m_browser.ReferenceScrollEnabled());
+    // An empty reference pane shows no thumb of an earlier preview.
+    if (!m_browser.ReferenceShown()) m_refScroll->setRange(0, 0);
     m_topicScroll->setEnabled(m_browser.TopicScrollEnabled());
     m_topicScroll->setRange(0, m_browser.TopicScrollMax());
     m_topicScroll->setPageStep(text::CHelpBrowser::kTopicRows);

@@ -45,6 +45,7 @@ private slots:
         QCOMPARE(dlg.SearchList(1)->currentText(), QStringLiteral("目次"));
         QCOMPARE(dlg.SearchList(2)->currentText(), QStringLiteral("*****"));
         QVERIFY(!dlg.TopicScrollBar()->isEnabled());
+        QCOMPARE(dlg.ReferenceScrollBar()->maximum(), 0);  // nothing previewed: no thumb
         QCOMPARE(dlg.BackArrow()->pixmap().toImage(), dlg.ArrowImage(1).toImage());
 
         dlg.show();
@@ -59,6 +60,7 @@ private slots:
         QCOMPARE(dlg.KeyField(2)->text(), QStringLiteral("まつしま"));
         QCOMPARE(dlg.KeyField(3)->text(), QStringLiteral("*****"));
         QVERIFY(dlg.ReferenceScrollBar()->isEnabled());
+        QCOMPARE(dlg.ReferenceScrollBar()->maximum(), 21 - 7);
         image = dlg.ReferencePane()->grab().toImage();
         QVERIFY(CountColour(image, QRect(2, 2, 200, 12), QColor(0, 0, 0)) > 10);
         QCOMPARE(CountColour(image, QRect(2, 2, 200, 80), QColor(0, 0, 255)), 0);
@@ -73,6 +75,9 @@ private slots:
         QCOMPARE(dlg.SearchList(2)->currentText(), QStringLiteral("まつしま"));
         QCOMPARE(dlg.BackArrow()->pixmap().toImage(), dlg.ArrowImage(0).toImage());
         QCOMPARE(dlg.KeyField(1)->text(), QString());
+        // The emptied reference pane keeps no thumb of the preview.
+        QVERIFY(!dlg.ReferenceScrollBar()->isEnabled());
+        QCOMPARE(dlg.ReferenceScrollBar()->maximum(), 0);
 
         // Scrolling past the top beeps.
         dlg.TopicScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "platform/ShiftJis.h"
+#include "platform/TextFile.h"
 
 namespace platform {
 namespace {
@@ -98,13 +99,8 @@ bool ParseEntry(std::string_view content, std::string_view* key, std::string_vie
 
 bool ReadFile(const std::string& path, std::string* data) {
     data->clear();
-    std::FILE* f = std::fopen(path.c_str(), "rb");
+    std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
-    struct stat st {};
-    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
-        std::fclose(f);
-        return false;
-    }
     char buf[65536];
     std::size_t n;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data->append(buf, n);

@@ -8,15 +8,21 @@ namespace platform {
 
 CTextFile::~CTextFile() { Close(); }
 
-bool CTextFile::Open(const std::string& path) {
-    Close();
+std::FILE* OpenRegularFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f) return nullptr;
     struct stat st {};
     if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
         std::fclose(f);
-        return false;
+        return nullptr;
     }
+    return f;
+}
+
+bool CTextFile::Open(const std::string& path) {
+    Close();
+    std::FILE* f = OpenRegularFile(path);
+    if (!f) return false;
     m_file = f;
     m_pushedCount = 0;
     return true;

@@ -12,6 +12,10 @@
 
 namespace platform {
 
+// Opens path for reading in binary mode; nullptr when it cannot be opened or
+// is no regular file (a directory, a device, a pipe).
+std::FILE* OpenRegularFile(const std::string& path);
+
 class CTextFile {
 public:
     CTextFile() = default;

@@ -35,20 +35,7 @@ private:
     platform::MessageBoxHandler previous_;
 };
 
-class Hall : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir_ = new hallfixture::DataDir;
-        dir_->WriteAllNotes();
-    }
-    static void TearDownTestSuite() {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    void SetUp() override { CSettingsStore::Instance().Init(dir_->Path(), "kirokan"); }
-    static hallfixture::DataDir* dir_;
-};
-hallfixture::DataDir* Hall::dir_ = nullptr;
+class Hall : public hallfixture::AllNotesSuite {};
 
 }  // namespace
 

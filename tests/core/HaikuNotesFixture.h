@@ -79,4 +79,20 @@ private:
     std::string dir_;
 };
 
+// A test suite sharing one such directory, with notes for every haiku; each
+// test points the settings store at it again.
+class AllNotesSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = new DataDir;
+        dir_->WriteAllNotes();
+    }
+    static void TearDownTestSuite() {
+        delete dir_;
+        dir_ = nullptr;
+    }
+    void SetUp() override { CSettingsStore::Instance().Init(dir_->Path(), "kirokan"); }
+    static inline DataDir* dir_ = nullptr;
+};
+
 }  // namespace hallfixture

@@ -79,19 +79,7 @@ std::basic_string<unsigned char> Folded(const std::string& key) {
     return out;
 }
 
-class ListSort : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir_ = new hallfixture::DataDir;
-        dir_->WriteAllNotes();
-    }
-    static void TearDownTestSuite() {
-        delete dir_;
-        dir_ = nullptr;
-    }
-    static hallfixture::DataDir* dir_;
-};
-hallfixture::DataDir* ListSort::dir_ = nullptr;
+class ListSort : public hallfixture::AllNotesSuite {};
 
 }  // namespace
 

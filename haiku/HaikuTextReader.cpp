@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr int kMaxLines = 10000;   // lines the bulk load holds
 constexpr std::size_t kPiece = 254;  // longest line the single load reads at once
 
 void Clear(HaikuNotes* notes) { std::memset(notes, 0, sizeof *notes); }
@@ -50,7 +49,7 @@ int CHaikuTextReader::LoadAll(std::string_view fileName, int width, CHaikuTable&
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
     std::vector<std::string> lines;
     std::string line;
-    while (static_cast<int>(lines.size()) < kMaxLines && file.ReadLine(&line))
+    while (static_cast<int>(lines.size()) < kMaxBulkLines && file.ReadLine(&line))
         lines.push_back(std::move(line));
     file.Close();
 

@@ -11,6 +11,10 @@ class CHaikuTable;
 
 class CHaikuTextReader {
 public:
+    // Lines the bulk load holds: room for notes far longer than the shipped
+    // ones, still a bound against a hostile file.
+    static constexpr int kMaxBulkLines = 100000;
+
     CHaikuTextReader();
 
     // Fills the notes fields of slots 0..rowCount-1; 0, or -1 after a message.

@@ -1,62 +1,31 @@
-// Derives the haiku register (haiku/register.tsv) from the haiku catalogue
-// (haiku/catalogue.tsv). Host tool, UTF-8 throughout; the program compiles the
+// Refreshes the haiku register (haiku/register.tsv) from the haiku catalogue
+// (haiku/catalogue.tsv) and the list of plant, animal and weather words
+// (haiku/creatures.tsv). Host tool, UTF-8 throughout; the program compiles the
 // register's texts to Shift-JIS through the generated rows.
 //
-//   derive_register <catalogue.tsv> <register.tsv>           writes the register
-//   derive_register --check <catalogue.tsv> <register.tsv>   fails unless the file
-//                                                             equals the derivation
+//   derive_register <catalogue.tsv> <creatures.tsv> <register.tsv>
+//       rewrites the register in place
+//   derive_register --check <catalogue.tsv> <creatures.tsv> <register.tsv>
+//       fails unless the file equals its refresh
 //
-// The rules (docs/register.md tells the same in prose):
+// The register is the record of the numbers. regNo and the four anthology
+// numbers were assigned once by the rules docs/register.md tells; text works,
+// settings files and readers' notes refer to them, so they never change. A
+// refresh keeps every row, its numbers and its catalogue id, and takes from
+// the catalogue what the catalogue says: the three phrases and the dating
+// (year, yearFrom, month, day; a row without a year gets the span 1662-1694,
+// "year unknown"). The second row of a haiku that the chronicle (order 4)
+// dates differently carries the chronicle's own dating, which stays as the
+// register has it.
 //
-// Dating. Every catalogue row is dated by its year (the later end of a span),
-// yearFrom (0 without a span), month and day (99 when unknown). A row without a
-// year gets the span 1662-1694: "year unknown", within the poet's writing life.
-// Rows sort by the dating key: year; then rows with a single year before spans;
-// then the wider span later (yearFrom descending); then the catalogue id.
+// Creatures are found in the haiku's text: every form of an item of the list
+// that does not stand inside one of that item's "not within" words, in text
+// order, at most four items and 20 bytes; creatureClass is the class of the
+// first item (99 when none).
 //
-// Membership.
-//   order 0, register ("登録全句"): every catalogue row, 1,017.
-//   order 4, chronicle: the rows the source dataset dates itself, which by the
-//     catalogue's convention are ids 1..981; 981.
-//   order 2, collection: the chronicle's haiku except 人声や (pinned out: the
-//     register's closing entry, which only the chronicle holds); 980.
-//   order 1, complete edition: every dated row that is not one of the variant
-//     wordings added from other pages (provenance "PG:"), except 人声や, plus
-//     the undated rows whose season the complete edition's pages confirm
-//     (provenance "+ws"); 983.
-//   order 3, one haiku a day: 365 haiku of the complete edition with one of the
-//     four seasons, one for each day of a common year (see below).
-//
-// Numbering. In orders 0, 1, 2 and 4 the members are numbered 1..count by the
-// dating key; the pinned haiku below take their numbers first and the others
-// fill the remaining numbers in key order. The chronicle sorts by its own
-// dating, which differs from the catalogue's for two haiku (pinned datings):
-// 月ぞしるべ 1664, month 9; 女夫鹿や 1672, month 1, day 25, without a span.
-//
-// Pins (catalogue id -> number), where the dating key alone cannot place the
-// example haiku where the register has them:
-//   order 0: 1 -> 1, 2 -> 2, 43 -> 40, 867 -> 1017 (the last entry)
-//   order 1: 1 -> 1, 2 -> 2, 43 -> 40
-//   order 2: 1 -> 1, 2 -> 2, 43 -> 40
-//   order 4: 1 -> 1, 2 -> 3, 43 -> 40, 867 -> 918
-//   order 3: 1 -> 35, 2 -> 259
-//
-// One haiku a day. The days of a common year (1..365) fall into the four
-// seasons at the usual solar terms: spring from 4 Feb (day 35) to 5 May,
-// summer from 6 May (day 126) to 7 Aug, autumn from 8 Aug (day 220) to 6 Nov,
-// winter from 7 Nov (day 311) round the new year to 3 Feb (day 34). Pinned
-// haiku take their days first. For each season the free days, taken from the
-// season's first day onwards, and the season's candidates (members of the
-// complete edition with that season that are not pinned, in complete-edition
-// order) are matched by spreading: with m free days and n >= m candidates,
-// free day j (0-based) gets candidate floor(j * n / m). So each season walks
-// through the poet's life once.
-//
-// Rows. Each haiku gives one row in register order. A haiku that the chronicle
-// dates differently gives two adjacent rows: first the catalogue's dating with
-// the numbers of orders 0 to 3, then the chronicle's dating with the numbers of
-// orders 0 and 4. creatureClass is the class of the first item of creatures
-// (99 when empty); an item outside the class table is an error.
+// The refresh fails when the numbers are not whole: regNo 1..1017 in order,
+// each with one row or two adjacent rows, every catalogue id under one regNo,
+// and in every anthology order each number from 1 to its count exactly once.
 //
 // Output columns (tab-separated, one header line, LF):
 //   regNo chronicleNo completeNo collectionNo dailyNo phrase1 phrase2 phrase3
@@ -65,93 +34,64 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <optional>
-#include <set>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
 constexpr int kUnknownFrom = 1662;
 constexpr int kUnknownTo = 1694;
-constexpr int kSourceDatedLastId = 981;
-constexpr int kLastEntryId = 867;  // 人声や
+constexpr int kRegisterCount = 1017;
+constexpr std::size_t kCreaturesBytes = 20;
+constexpr std::size_t kCreaturesItems = 4;
 
 struct Dating {
     int year = 0;
     int yearFrom = 0;
     int month = 99;
     int day = 99;
-    bool operator==(const Dating&) const = default;
 };
 
 struct Haiku {
     int id = 0;
     std::string phrase[3];
     Dating dating;
-    bool undated = false;
-    std::string season;
-    std::string creatures;
-    std::string provenance;
 };
 
-// The chronicle's own datings where they differ from the catalogue's.
-const std::map<int, Dating> kChronicleDatings = {
-    {2, {1664, 0, 9, 99}},
-    {43, {1672, 0, 1, 25}},
+struct Creature {
+    std::string item;
+    int code = 0;
+    std::vector<std::string> forms;
+    std::vector<std::string> notWithin;
 };
 
-using Pins = std::map<int, int>;  // catalogue id -> number
-const Pins kRegisterPins = {{1, 1}, {2, 2}, {43, 40}, {kLastEntryId, 1017}};
-const Pins kCompletePins = {{1, 1}, {2, 2}, {43, 40}};
-const Pins kCollectionPins = {{1, 1}, {2, 2}, {43, 40}};
-const Pins kChroniclePins = {{1, 1}, {2, 3}, {43, 40}, {kLastEntryId, 918}};
-const Pins kDailyPins = {{1, 35}, {2, 259}};
-
-constexpr int kRegisterCount = 1017;
-constexpr int kCompleteCount = 983;
-constexpr int kCollectionCount = 980;
-constexpr int kDailyCount = 365;
-constexpr int kChronicleCount = 981;
-
-struct CreatureClass {
-    int code;
-    std::vector<std::string> items;
+// One row of the register file.
+struct Row {
+    int number[5] = {};  // regNo, chronicleNo, completeNo, collectionNo, dailyNo
+    Dating dating;
+    int catalogueId = 0;
 };
 
-const std::vector<CreatureClass> kClasses = {
-    {1, {"鹿", "馬", "猫", "猿", "猪", "狐", "鼠", "犬", "兎"}},
-    {2, {"杜鵑", "烏", "雀", "水鶏", "鶯", "鷹", "鶴", "鴨", "雉"}},
-    {3, {"郭公", "雁", "鸛", "雲雀", "千鳥", "鳰", "燕", "鶉"}},
-    {4, {"蝶", "蛍", "蝉", "蚊", "蚤", "蜘蛛", "蜂"}},
-    {5, {"白魚", "鮭", "田螺", "鰹", "鮎", "蛤", "海鼠", "烏賊"}},
-    {6, {"雨", "雪", "風", "涼", "雲", "霜", "寒", "露", "霰"}},
-    {7, {"夕顔", "朝顔", "蓮", "椿", "躑躅", "山吹", "紫陽花", "藤"}},
-    {8, {"菊", "桜", "梅", "杜若", "桃", "木槿", "卯の花"}},
-    {9, {"薺", "萩", "蔦", "荻", "菫", "葎", "芹", "薄"}},
-    {10, {"唐辛子", "瓢箪", "茄子", "松茸", "大根"}},
-    {11, {"酒", "麦", "餅", "米", "粽", "蕎麦", "豆腐"}},
-    {12, {"柳", "竹", "松", "栗", "杉", "椎", "榎"}},
-};
-
-// Seasons: name and first day of a common year.
-struct Season {
+// The anthology orders by their column: name and count.
+struct Order {
     const char* name;
-    int firstDay;
+    int count;
 };
-const std::array<Season, 4> kSeasons = {{
-    {"春", 35},
-    {"夏", 126},
-    {"秋", 220},
-    {"冬", 311},
-}};
+constexpr std::array<Order, 5> kOrders = {{{"register", kRegisterCount},
+                                           {"chronicle", 981},
+                                           {"complete", 983},
+                                           {"collection", 980},
+                                           {"daily", 365}}};
+
+const char* const kRegisterHeader =
+    "regNo\tchronicleNo\tcompleteNo\tcollectionNo\tdailyNo\tphrase1\tphrase2\tphrase3\t"
+    "year\tyearFrom\tmonth\tday\tcreatureClass\tcreatures\tcatalogueId";
 
 [[noreturn]] void Fail(const std::string& message) {
     std::cerr << "derive_register: " << message << '\n';
@@ -172,9 +112,9 @@ std::vector<std::string> SplitBy(const std::string& s, const std::string& sep) {
     }
 }
 
-int ToInt(const std::string& s, int id, const char* what) {
+int ToInt(const std::string& s, const std::string& where, const char* what) {
     if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos)
-        Fail("id " + std::to_string(id) + ": " + what + " is not a number: '" + s + "'");
+        Fail(where + ": " + what + " is not a number: '" + s + "'");
     return std::stoi(s);
 }
 
@@ -194,127 +134,115 @@ std::optional<std::size_t> Cp932Length(const std::string& utf8) {
     return out.size() - dstLeft;
 }
 
-std::vector<Haiku> ReadCatalogue(const std::string& path) {
+std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) Fail("cannot open " + path);
-    std::string line;
-    std::getline(in, line);
-    const std::string header =
-        "id\tphrase1\tphrase2\tphrase3\tyear\tyearFrom\tmonth\tday\treading1\treading2\t"
-        "reading3\tseason\tseasonWord\tsource\tpreface\tcreatures\tprovenance";
-    if (line != header) Fail(path + ": unexpected header line");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<Haiku> ReadCatalogue(const std::string& path) {
+    const auto lines = ReadLines(path);
+    if (lines.empty()) Fail(path + ": empty");
+    const auto head = SplitBy(lines[0], "\t");
+    auto col = [&](const char* name) {
+        for (std::size_t i = 0; i < head.size(); ++i)
+            if (head[i] == name) return i;
+        Fail(path + ": no column " + name);
+    };
+    const std::size_t cId = col("id"), cP1 = col("phrase1"), cYear = col("year"),
+                      cFrom = col("yearFrom"), cMonth = col("month"), cDay = col("day");
     std::vector<Haiku> haiku;
-    while (std::getline(in, line)) {
-        if (line.empty()) continue;
-        const auto f = SplitBy(line, "\t");
-        if (f.size() != 17) Fail(path + ": a line without 17 columns: " + line);
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        if (lines[n].empty()) continue;
+        const std::string where = path + ":" + std::to_string(n + 1);
+        const auto f = SplitBy(lines[n], "\t");
+        if (f.size() != head.size()) Fail(where + ": not " + std::to_string(head.size()) + " columns");
         Haiku h;
-        h.id = ToInt(f[0], 0, "id");
-        for (int i = 0; i < 3; ++i) h.phrase[i] = f[1 + i];
-        h.undated = f[4].empty();
-        if (h.undated) {
+        h.id = ToInt(f[cId], where, "id");
+        for (std::size_t i = 0; i < 3; ++i) h.phrase[i] = f[cP1 + i];
+        if (f[cYear].empty()) {
             h.dating = {kUnknownTo, kUnknownFrom, 99, 99};
         } else {
-            h.dating.year = ToInt(f[4], h.id, "year");
-            h.dating.yearFrom = ToInt(f[5], h.id, "yearFrom");
+            h.dating.year = ToInt(f[cYear], where, "year");
+            h.dating.yearFrom = ToInt(f[cFrom], where, "yearFrom");
         }
-        h.dating.month = ToInt(f[6], h.id, "month");
-        h.dating.day = ToInt(f[7], h.id, "day");
-        h.season = f[11];
-        h.creatures = f[15];
-        h.provenance = f[16];
-        if (h.id != static_cast<int>(haiku.size()) + 1) Fail("ids are not 1, 2, 3, ...");
+        h.dating.month = ToInt(f[cMonth], where, "month");
+        h.dating.day = ToInt(f[cDay], where, "day");
+        if (h.id != static_cast<int>(haiku.size()) + 1) Fail(where + ": ids are not 1, 2, 3, ...");
         haiku.push_back(std::move(h));
     }
     return haiku;
 }
 
-using SortKey = std::tuple<int, int, int, int>;
-SortKey KeyOf(const Dating& d, int id) {
-    return {d.year, d.yearFrom == 0 ? 0 : 1, -d.yearFrom, id};
+std::vector<std::string> List(const std::string& field) {
+    std::vector<std::string> out;
+    if (!field.empty())
+        for (const std::string& s : SplitBy(field, ","))
+            if (!s.empty()) out.push_back(s);
+    return out;
 }
 
-Dating ChronicleDating(const Haiku& h) {
-    const auto it = kChronicleDatings.find(h.id);
-    return it == kChronicleDatings.end() ? h.dating : it->second;
-}
-
-// Numbers 1..members.size(): pins first, then the others in key order.
-std::map<int, int> Number(std::vector<int> members, const std::vector<Haiku>& haiku,
-                          bool chronicle, const Pins& pins, const char* order) {
-    std::sort(members.begin(), members.end(), [&](int a, int b) {
-        const Haiku& ha = haiku[a - 1];
-        const Haiku& hb = haiku[b - 1];
-        const Dating da = chronicle ? ChronicleDating(ha) : ha.dating;
-        const Dating db = chronicle ? ChronicleDating(hb) : hb.dating;
-        return KeyOf(da, a) < KeyOf(db, b);
-    });
-    const int count = static_cast<int>(members.size());
-    std::map<int, int> numbers;
-    std::set<int> taken;
-    for (const auto& [id, no] : pins) {
-        if (std::find(members.begin(), members.end(), id) == members.end())
-            Fail(std::string(order) + ": pinned id " + std::to_string(id) + " is not a member");
-        if (no < 1 || no > count || !taken.insert(no).second)
-            Fail(std::string(order) + ": bad pinned number " + std::to_string(no));
-        numbers[id] = no;
-    }
-    int next = 1;
-    for (int id : members) {
-        if (pins.count(id)) continue;
-        while (taken.count(next)) ++next;
-        numbers[id] = next++;
-    }
-    return numbers;
-}
-
-void ExpectCount(const std::map<int, int>& numbers, int count, const char* order) {
-    if (static_cast<int>(numbers.size()) != count)
-        Fail(std::string(order) + ": " + std::to_string(numbers.size()) + " haiku, not " +
-             std::to_string(count));
-}
-
-std::map<int, int> NumberDaily(const std::vector<Haiku>& haiku,
-                               const std::map<int, int>& complete) {
-    std::vector<int> byComplete(complete.size() + 1, 0);
-    for (const auto& [id, no] : complete) byComplete[no] = id;
-    std::map<int, int> daily;
-    std::set<int> takenDays;
-    for (const auto& [id, day] : kDailyPins) {
-        if (!complete.count(id)) Fail("daily: pinned id is not in the complete edition");
-        if (day < 1 || day > kDailyCount || !takenDays.insert(day).second)
-            Fail("daily: bad pinned day");
-        daily[id] = day;
-    }
-    for (std::size_t s = 0; s < kSeasons.size(); ++s) {
-        const int first = kSeasons[s].firstDay;
-        const int end = kSeasons[(s + 1) % kSeasons.size()].firstDay;  // exclusive
-        std::vector<int> days;
-        for (int d = first; d != end; d = d % kDailyCount + 1)
-            if (!takenDays.count(d)) days.push_back(d);
-        std::vector<int> candidates;
-        for (std::size_t no = 1; no < byComplete.size(); ++no) {
-            const int id = byComplete[no];
-            if (haiku[id - 1].season == kSeasons[s].name && !kDailyPins.count(id))
-                candidates.push_back(id);
+std::vector<Creature> ReadCreatures(const std::string& path) {
+    std::vector<Creature> list;
+    bool header = true;
+    const auto lines = ReadLines(path);
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (lines[n].empty() || lines[n][0] == '#') continue;
+        const std::string where = path + ":" + std::to_string(n + 1);
+        const auto f = SplitBy(lines[n], "\t");
+        if (f.size() != 4) Fail(where + ": expected item, class, forms, not within");
+        if (header) {
+            header = false;
+            continue;
         }
-        const std::size_t m = days.size();
-        const std::size_t n = candidates.size();
-        if (n < m) Fail(std::string("daily: too few haiku of season ") + kSeasons[s].name);
-        for (std::size_t j = 0; j < m; ++j) daily[candidates[j * n / m]] = days[j];
+        Creature c{f[0], ToInt(f[1], where, "class"), List(f[2]), List(f[3])};
+        if (c.item.empty() || c.code < 1 || c.code > 12) Fail(where + ": bad item or class");
+        if (c.forms.empty()) c.forms.push_back(c.item);
+        list.push_back(std::move(c));
     }
-    return daily;
+    return list;
 }
 
-int ClassOf(const std::string& creatures, int id) {
-    if (creatures.empty()) return 99;
-    const std::string first = SplitBy(creatures, "・").front();
-    for (const auto& c : kClasses)
-        if (std::find(c.items.begin(), c.items.end(), first) != c.items.end()) return c.code;
-    Fail("id " + std::to_string(id) + ": creature '" + first + "' has no class");
+// The creatures a text names, in text order.
+std::string FindCreatures(const std::string& text, const std::vector<Creature>& list, int* code) {
+    struct Hit {
+        std::size_t pos;
+        const Creature* c;
+    };
+    std::vector<Hit> hits;
+    for (const Creature& c : list) {
+        std::vector<std::pair<std::size_t, std::size_t>> covered;
+        for (const std::string& w : c.notWithin)
+            for (std::size_t p = text.find(w); p != std::string::npos; p = text.find(w, p + 1))
+                covered.emplace_back(p, p + w.size());
+        std::optional<std::size_t> first;
+        for (const std::string& form : c.forms)
+            for (std::size_t p = text.find(form); p != std::string::npos; p = text.find(form, p + 1)) {
+                const bool inside = std::any_of(covered.begin(), covered.end(), [&](const auto& r) {
+                    return r.first <= p && p + form.size() <= r.second;
+                });
+                if (!inside && (!first || p < *first)) first = p;
+            }
+        if (first) hits.push_back({*first, &c});
+    }
+    std::stable_sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) { return a.pos < b.pos; });
+    std::string out;
+    std::size_t items = 0;
+    *code = 99;
+    for (const Hit& h : hits) {
+        const std::string next = out.empty() ? h.c->item : out + "・" + h.c->item;
+        const auto len = Cp932Length(next);
+        if (items == kCreaturesItems || !len || *len > kCreaturesBytes) break;
+        if (out.empty()) *code = h.c->code;
+        out = next;
+        ++items;
+    }
+    return out;
 }
 
-void CheckTexts(const Haiku& h) {
+void CheckPhrases(const Haiku& h) {
     const std::string id = "id " + std::to_string(h.id);
     for (const auto& p : h.phrase) {
         const auto len = Cp932Length(p);
@@ -322,67 +250,83 @@ void CheckTexts(const Haiku& h) {
         if (*len == 0 || *len > 16) Fail(id + ": a phrase is empty or over 16 bytes: " + p);
         if (p.find_first_of("\t\"\\") != std::string::npos) Fail(id + ": bad character");
     }
-    const auto len = Cp932Length(h.creatures);
-    if (!len || *len > 20) Fail(id + ": creatures over 20 bytes or not Shift-JIS");
-    if (!h.creatures.empty() && SplitBy(h.creatures, "・").size() > 4)
-        Fail(id + ": more than four creatures");
+    const Dating& d = h.dating;
+    if (d.year < kUnknownFrom || d.year > kUnknownTo || (d.yearFrom != 0 && d.yearFrom >= d.year))
+        Fail(id + ": year out of range");
 }
 
-std::string Derive(const std::vector<Haiku>& haiku) {
-    if (static_cast<int>(haiku.size()) != kRegisterCount)
-        Fail("the catalogue does not hold 1017 rows");
-    std::vector<int> all, chronicle, collection, complete;
-    for (const Haiku& h : haiku) {
-        CheckTexts(h);
-        if (h.dating.year < kUnknownFrom || h.dating.year > kUnknownTo ||
-            (h.dating.yearFrom != 0 && h.dating.yearFrom >= h.dating.year))
-            Fail("id " + std::to_string(h.id) + ": year out of range");
-        all.push_back(h.id);
-        if (h.id <= kSourceDatedLastId) {
-            if (h.undated) Fail("a row of the source-dated range has no year");
-            chronicle.push_back(h.id);
-            if (h.id != kLastEntryId) collection.push_back(h.id);
-        }
-        const bool added = h.provenance.rfind("PG:", 0) == 0;
-        const bool edition = h.provenance.find("+ws") != std::string::npos;
-        if (h.id != kLastEntryId && ((!h.undated && !added) || (h.undated && edition)))
-            complete.push_back(h.id);
+std::vector<Row> ReadRegister(const std::string& path) {
+    const auto lines = ReadLines(path);
+    if (lines.empty() || lines[0] != kRegisterHeader) Fail(path + ": unexpected header line");
+    std::vector<Row> rows;
+    for (std::size_t n = 1; n < lines.size(); ++n) {
+        const std::string where = path + ":" + std::to_string(n + 1);
+        const auto f = SplitBy(lines[n], "\t");
+        if (f.size() != 15) Fail(where + ": not 15 columns");
+        Row r;
+        for (std::size_t k = 0; k < 5; ++k) r.number[k] = ToInt(f[k], where, "a number");
+        r.dating = {ToInt(f[8], where, "year"), ToInt(f[9], where, "yearFrom"),
+                    ToInt(f[10], where, "month"), ToInt(f[11], where, "day")};
+        r.catalogueId = ToInt(f[14], where, "catalogueId");
+        rows.push_back(r);
     }
-    const auto regNo = Number(all, haiku, false, kRegisterPins, "register");
-    const auto chronNo = Number(chronicle, haiku, true, kChroniclePins, "chronicle");
-    const auto collNo = Number(collection, haiku, false, kCollectionPins, "collection");
-    const auto complNo = Number(complete, haiku, false, kCompletePins, "complete");
-    const auto dailyNo = NumberDaily(haiku, complNo);
-    ExpectCount(regNo, kRegisterCount, "register");
-    ExpectCount(chronNo, kChronicleCount, "chronicle");
-    ExpectCount(collNo, kCollectionCount, "collection");
-    ExpectCount(complNo, kCompleteCount, "complete");
-    ExpectCount(dailyNo, kDailyCount, "daily");
+    return rows;
+}
 
-    std::vector<int> byReg(kRegisterCount + 1, 0);
-    for (const auto& [id, no] : regNo) byReg[no] = id;
+// The numbers must stay whole: see the head comment.
+void CheckNumbers(const std::vector<Row>& rows, std::size_t catalogueSize) {
+    std::map<int, int> regOfId;
+    int expect = 1;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& r = rows[i];
+        const int reg = r.number[0];
+        const bool second = i > 0 && rows[i - 1].number[0] == reg;
+        if (!second && reg != expect) Fail("regNo " + std::to_string(expect) + " is missing or out of order");
+        if (!second) ++expect;
+        if (second && (i > 1 && rows[i - 2].number[0] == reg))
+            Fail("regNo " + std::to_string(reg) + " has more than two rows");
+        if (second && (rows[i - 1].catalogueId != r.catalogueId || rows[i - 1].number[1] != 0 ||
+                       r.number[2] != 0 || r.number[3] != 0 || r.number[4] != 0))
+            Fail("regNo " + std::to_string(reg) + ": its two rows are not one haiku in two datings");
+        if (r.catalogueId < 1 || static_cast<std::size_t>(r.catalogueId) > catalogueSize)
+            Fail("regNo " + std::to_string(reg) + ": unknown catalogue id");
+        const auto [it, fresh] = regOfId.emplace(r.catalogueId, reg);
+        if (!fresh && it->second != reg)
+            Fail("catalogue id " + std::to_string(r.catalogueId) + " stands under two numbers");
+    }
+    if (expect != kRegisterCount + 1 || regOfId.size() != catalogueSize)
+        Fail("the register does not hold every catalogue row under 1..1017");
+    for (std::size_t k = 1; k < kOrders.size(); ++k) {
+        std::vector<int> seen(static_cast<std::size_t>(kOrders[k].count) + 1, 0);
+        for (const Row& r : rows) {
+            const int no = r.number[k];
+            if (no == 0) continue;
+            if (no < 0 || no > kOrders[k].count || seen[static_cast<std::size_t>(no)]++)
+                Fail(std::string(kOrders[k].name) + ": number " + std::to_string(no) + " out of range or twice");
+        }
+        for (int no = 1; no <= kOrders[k].count; ++no)
+            if (!seen[static_cast<std::size_t>(no)])
+                Fail(std::string(kOrders[k].name) + ": number " + std::to_string(no) + " is missing");
+    }
+}
 
-    auto numberIn = [](const std::map<int, int>& numbers, int id) {
-        const auto it = numbers.find(id);
-        return it == numbers.end() ? 0 : it->second;
-    };
+std::string Refresh(const std::vector<Haiku>& haiku, const std::vector<Creature>& creatures,
+                    const std::vector<Row>& rows) {
+    CheckNumbers(rows, haiku.size());
     std::ostringstream out;
-    out << "regNo\tchronicleNo\tcompleteNo\tcollectionNo\tdailyNo\tphrase1\tphrase2\tphrase3\t"
-           "year\tyearFrom\tmonth\tday\tcreatureClass\tcreatures\tcatalogueId\n";
-    auto writeRow = [&](int reg, int chron, int compl_, int coll, int daily, const Haiku& h,
-                        const Dating& d) {
-        out << reg << '\t' << chron << '\t' << compl_ << '\t' << coll << '\t' << daily << '\t'
-            << h.phrase[0] << '\t' << h.phrase[1] << '\t' << h.phrase[2] << '\t' << d.year
-            << '\t' << d.yearFrom << '\t' << d.month << '\t' << d.day << '\t'
-            << ClassOf(h.creatures, h.id) << '\t' << h.creatures << '\t' << h.id << '\n';
-    };
-    for (int reg = 1; reg <= kRegisterCount; ++reg) {
-        const Haiku& h = haiku[byReg[reg] - 1];
-        const int chron = numberIn(chronNo, h.id);
-        const bool twoDatings = chron != 0 && !(ChronicleDating(h) == h.dating);
-        writeRow(reg, twoDatings ? 0 : chron, numberIn(complNo, h.id), numberIn(collNo, h.id),
-                 numberIn(dailyNo, h.id), h, h.dating);
-        if (twoDatings) writeRow(reg, chron, 0, 0, 0, h, ChronicleDating(h));
+    out << kRegisterHeader << '\n';
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const Row& r = rows[i];
+        const Haiku& h = haiku[static_cast<std::size_t>(r.catalogueId) - 1];
+        CheckPhrases(h);
+        const bool chronicleRow = i > 0 && rows[i - 1].number[0] == r.number[0];
+        const Dating& d = chronicleRow ? r.dating : h.dating;
+        int code = 99;
+        const std::string found = FindCreatures(h.phrase[0] + h.phrase[1] + h.phrase[2], creatures, &code);
+        for (int n : r.number) out << n << '\t';
+        out << h.phrase[0] << '\t' << h.phrase[1] << '\t' << h.phrase[2] << '\t' << d.year << '\t'
+            << d.yearFrom << '\t' << d.month << '\t' << d.day << '\t' << code << '\t' << found
+            << '\t' << h.id << '\n';
     }
     return out.str();
 }
@@ -390,14 +334,15 @@ std::string Derive(const std::vector<Haiku>& haiku) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool check = argc == 4 && std::string(argv[1]) == "--check";
-    if (argc != 3 && !check) {
-        std::cerr << "usage: derive_register [--check] <catalogue.tsv> <register.tsv>\n";
+    const bool check = argc == 5 && std::string(argv[1]) == "--check";
+    if (argc != 4 && !check) {
+        std::cerr << "usage: derive_register [--check] <catalogue.tsv> <creatures.tsv> <register.tsv>\n";
         return 2;
     }
-    const std::string cataloguePath = argv[check ? 2 : 1];
-    const std::string registerPath = argv[check ? 3 : 2];
-    const std::string derived = Derive(ReadCatalogue(cataloguePath));
+    const int a = check ? 2 : 1;
+    const std::string registerPath = argv[a + 2];
+    const std::string derived =
+        Refresh(ReadCatalogue(argv[a]), ReadCreatures(argv[a + 1]), ReadRegister(registerPath));
     if (check) {
         std::ifstream in(registerPath, std::ios::binary);
         std::ostringstream existing;

@@ -1,5 +1,6 @@
-# The haiku register: haiku/catalogue.tsv --derive_register--> haiku/register.tsv
-# (checked in) --gen_haiku_rows--> generated/HaikuRows.cpp (compiled rows).
+# The haiku register: haiku/register.tsv (checked in, the record of the numbers)
+# is refreshed from haiku/catalogue.tsv and haiku/creatures.tsv by
+# derive_register, and --gen_haiku_rows--> generated/HaikuRows.cpp (compiled rows).
 # Both tools are host programs without the Shift-JIS flags.
 
 add_executable(derive_register ${CMAKE_CURRENT_SOURCE_DIR}/tools/DeriveRegister.cpp)
@@ -7,6 +8,7 @@ add_executable(gen_haiku_rows ${CMAKE_CURRENT_SOURCE_DIR}/tools/GenHaikuRows.cpp
 
 set(KIROKAN_HAIKU_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/haiku/catalogue.tsv)
 set(KIROKAN_HAIKU_REGISTER ${CMAKE_CURRENT_SOURCE_DIR}/haiku/register.tsv)
+set(KIROKAN_HAIKU_CREATURES ${CMAKE_CURRENT_SOURCE_DIR}/haiku/creatures.tsv)
 set(KIROKAN_HAIKU_ROWS_CPP ${CMAKE_BINARY_DIR}/generated/HaikuRows.cpp)
 
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/generated)
@@ -22,13 +24,15 @@ list(APPEND KIROKAN_GENERATED_SOURCES ${KIROKAN_HAIKU_ROWS_CPP})
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/HaikuRegisterPath.h
   CONTENT "#pragma once\n#define KIROKAN_HAIKU_REGISTER_TSV \"${KIROKAN_HAIKU_REGISTER}\"\n")
 
-# The checked-in register must be exactly what the derivation gives.
+# The checked-in register must be exactly its refresh: numbers whole, texts,
+# datings and creatures as the catalogue and the creature list give them.
 add_test(NAME haiku_register_is_derived
-  COMMAND derive_register --check ${KIROKAN_HAIKU_CATALOGUE} ${KIROKAN_HAIKU_REGISTER})
+  COMMAND derive_register --check ${KIROKAN_HAIKU_CATALOGUE} ${KIROKAN_HAIKU_CREATURES} ${KIROKAN_HAIKU_REGISTER})
 
-# Rewrites haiku/register.tsv after a change of the catalogue or the rules.
+# Refreshes haiku/register.tsv after a change of the catalogue or the creature
+# list; the numbers stay as they are.
 add_custom_target(update_register
-  COMMAND derive_register ${KIROKAN_HAIKU_CATALOGUE} ${KIROKAN_HAIKU_REGISTER}
+  COMMAND derive_register ${KIROKAN_HAIKU_CATALOGUE} ${KIROKAN_HAIKU_CREATURES} ${KIROKAN_HAIKU_REGISTER}
   DEPENDS derive_register
-  COMMENT "Deriving haiku/register.tsv from haiku/catalogue.tsv"
+  COMMENT "Refreshing haiku/register.tsv from haiku/catalogue.tsv"
   VERBATIM)

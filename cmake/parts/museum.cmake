@@ -1,6 +1,7 @@
 # The museum's data: the UTF-8 sources in museum/TxtData become the Shift-JIS
 # TxtData directory of the build tree (${CMAKE_BINARY_DIR}/museum/TxtData),
-# and kirono.txt is generated from the haiku catalogue and the register.
+# and kirono.txt is written from the haiku catalogue, the register and the
+# hand-written notes in museum/notes.
 # The run command starts the program in ${CMAKE_BINARY_DIR}/museum.
 
 # The converter is a host tool: no CP932 literal flags, but it uses the core's
@@ -13,9 +14,8 @@ set(KIROKAN_MUSEUM_DIR ${CMAKE_BINARY_DIR}/museum)
 set(KIROKAN_TXTDATA_DIR ${KIROKAN_MUSEUM_DIR}/TxtData)
 set(KIROKAN_CATALOGUE ${CMAKE_CURRENT_SOURCE_DIR}/haiku/catalogue.tsv)
 set(KIROKAN_REGISTER ${CMAKE_CURRENT_SOURCE_DIR}/haiku/register.tsv)
-set(KIROKAN_SEASON_WORDS ${CMAKE_CURRENT_SOURCE_DIR}/museum/kigo.tsv)
-set(KIROKAN_HAIKU_PLACES ${CMAKE_CURRENT_SOURCE_DIR}/museum/haiku-places.tsv)
-set(KIROKAN_HAIKU_READINGS ${CMAKE_CURRENT_SOURCE_DIR}/museum/haiku-readings.tsv)
+set(KIROKAN_NOTES_DIR ${CMAKE_CURRENT_SOURCE_DIR}/museum/notes)
+file(GLOB KIROKAN_NOTES_SOURCES CONFIGURE_DEPENDS ${KIROKAN_NOTES_DIR}/*.txt)
 
 file(GLOB KIROKAN_MUSEUM_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/museum/TxtData/*.txt)
 set(KIROKAN_MUSEUM_OUTPUTS ${KIROKAN_TXTDATA_DIR}/kirono.txt)
@@ -31,10 +31,9 @@ file(GLOB KIROKAN_REGISTER_FOUND CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/h
 add_custom_command(
   OUTPUT ${KIROKAN_MUSEUM_OUTPUTS}
   COMMAND MakeTxtData --catalogue ${KIROKAN_CATALOGUE} --register ${KIROKAN_REGISTER}
-          --kigo ${KIROKAN_SEASON_WORDS} --places ${KIROKAN_HAIKU_PLACES}
-          --readings ${KIROKAN_HAIKU_READINGS} --out ${KIROKAN_TXTDATA_DIR} --kirono ${KIROKAN_MUSEUM_SOURCES}
-  DEPENDS MakeTxtData ${KIROKAN_CATALOGUE} ${KIROKAN_REGISTER_FOUND} ${KIROKAN_SEASON_WORDS}
-          ${KIROKAN_HAIKU_PLACES} ${KIROKAN_HAIKU_READINGS} ${KIROKAN_MUSEUM_SOURCES}
+          --notes ${KIROKAN_NOTES_DIR} --out ${KIROKAN_TXTDATA_DIR} --kirono ${KIROKAN_MUSEUM_SOURCES}
+  DEPENDS MakeTxtData ${KIROKAN_CATALOGUE} ${KIROKAN_REGISTER_FOUND} ${KIROKAN_NOTES_SOURCES}
+          ${KIROKAN_MUSEUM_SOURCES}
   COMMENT "Writing the museum's TxtData (Shift-JIS)"
   VERBATIM)
 add_custom_target(museum_txtdata ALL DEPENDS ${KIROKAN_MUSEUM_OUTPUTS})

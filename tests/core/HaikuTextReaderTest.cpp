@@ -247,16 +247,26 @@ TEST_F(HaikuTextReaderTest, LongValuesAreCutAtACharacterBoundary) {
     EXPECT_EQ(std::strlen(r.source), 78u);
 }
 
-TEST_F(HaikuTextReaderTest, TheBulkLoadHoldsTenThousandLines) {
+TEST_F(HaikuTextReaderTest, TheBulkLoadReadsPastTenThousandLinesUpToItsBound) {
     AddHaiku(1);
     AddHaiku(2);
+    // Real notes run past 10000 lines: a section at lines 10001 and 10002.
     std::string body = "[1]\n3:夏\n";
     for (int i = 0; i < 9998; ++i) body += "//\n";
-    body += "[2]\n3:秋\n";  // lines 10001 and 10002
+    body += "[2]\n3:秋\n";
+    PutNotes(body);
+    EXPECT_STREQ(All(0, 2).season, "夏");
+    EXPECT_STREQ(table->GetRecord(1).season, "秋");
+
+    // A hostile file is still bounded: a section past the bound is not read
+    // by the bulk load, while the single load has no such limit.
+    body = "[1]\n3:夏\n";
+    for (int i = 2; i < CHaikuTextReader::kMaxBulkLines; ++i) body += "//\n";
+    body += "[2]\n3:秋\n";
     PutNotes(body);
     EXPECT_STREQ(All(0, 2).season, "夏");
     EXPECT_STREQ(table->GetRecord(1).season, "");
-    EXPECT_STREQ(One(1).season, "秋");  // the single load has no such limit
+    EXPECT_STREQ(One(1).season, "秋");
 }
 
 }  // namespace

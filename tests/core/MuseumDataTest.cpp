@@ -2,6 +2,7 @@
 // file must load without a message and follow its format to the byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -11,8 +12,6 @@
 #include <vector>
 
 #include "app/SettingsStore.h"
-#include "calendar/OldCalendarTable.h"
-#include "calendar/SexagenaryNames.h"
 #include "haiku/HaikuTable.h"
 #include "haiku/HaikuTextReader.h"
 #include "platform/MessageBox.h"
@@ -45,6 +44,16 @@ std::vector<std::string> ReadLines(const std::string& name) {
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
+bool EndsWithAnyOf(const std::string& s, std::initializer_list<const char*> ends) {
+    for (const char* e : ends) {
+        const std::string end = e;
+        if (s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0 &&
+            platform::IsCharStart(s, s.size() - end.size()))
+            return true;
+    }
+    return false;
+}
+
 std::size_t Filled(std::size_t len, std::size_t width) {
     return (len + width - 1) / width * width;
 }
@@ -52,6 +61,19 @@ std::size_t Filled(std::size_t len, std::size_t width) {
 void ExpectShiftJis(const std::string& name, const std::vector<std::string>& lines) {
     for (std::size_t n = 0; n < lines.size(); ++n)
         EXPECT_TRUE(platform::IsValidCp932(lines[n])) << name << " line " << n + 1;
+}
+
+// A paragraph is one line that the box flows into full rows: a line ends
+// where a sentence, a quotation or a bracket does, never at a pause ("、")
+// with a short row left behind, and no row is cut short inside a line.
+void ExpectFlowed(const std::string& filled, int width) {
+    const std::vector<std::string> rows = text::SplitRows(filled, width);
+    for (std::size_t r = 0; r + 1 < rows.size(); ++r) {
+        const std::string& row = rows[r];
+        if (row.size() + 1 >= static_cast<std::size_t>(width) || row.empty()) continue;
+        EXPECT_TRUE(EndsWithAnyOf(row, {"。", "」", "』", "）", ")", "！", "？", "…"}))
+            << "row " << r + 1 << " ends a line mid-sentence: " << row;
+    }
 }
 
 bool IsHeader(const std::string& s) { return !s.empty() && s.front() == '[' && s.back() == ']'; }
@@ -126,14 +148,7 @@ TEST_F(ShippedData, TextWorksLoadThroughTheTextWorkReader) {
             EXPECT_NE(title.find_first_not_of(' '), std::string::npos);
             EXPECT_FALSE(file.GetPartText(s, 2, 46).empty());
             const std::string third = file.GetPartText(s, 3, 46);
-            // No line of a text ends in a lone tail ("。" alone on a row
-            // after a full one): such lines are broken at a pause.
-            for (int part : {2, 3}) {
-                const std::vector<std::string> rows = text::SplitRows(file.GetPartText(s, part, 46), 46);
-                for (std::size_t r = 1; r < rows.size(); ++r)
-                    EXPECT_FALSE(rows[r - 1].size() >= 45 && rows[r].size() <= 4)
-                        << "part " << part << " row " << r << " is a lone tail: " << rows[r - 1] << "/" << rows[r];
-            }
+            for (int part : {2, 3}) ExpectFlowed(file.GetPartText(s, part, 46), 46);
             if (w.kind == 0) {
                 EXPECT_FALSE(third.empty());
             }
@@ -159,8 +174,6 @@ TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
     CHaikuTextReader bulk;
     ASSERT_EQ(bulk.LoadAll("kirono.txt", 44, listed, kHaikuCount), 0);
     CHaikuTextReader single;
-    const COldCalendarTable calendar;
-    const CSexagenaryNames cycles;
     for (int slot = 0; slot < kHaikuCount; ++slot) {
         SCOPED_TRACE("slot " + std::to_string(slot));
         const HaikuRecord r = listed.GetRecord(slot);
@@ -175,21 +188,13 @@ TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
         EXPECT_EQ(commentary.size() % 44, 0u) << "each line is filled to the box width";
         // The interpretation opens with the haiku it belongs to.
         EXPECT_EQ(commentary.find(r.phrase1), 2u) << "notes of another haiku";
-        // Its dating agrees with the calendar hall's era and cycle names.
-        auto dated = [&](int year) {
-            const int n = calendar.GetEraYear(year);
-            return std::string(calendar.GetEraName(year)) + (n == 1 ? "元" : std::to_string(n)) +
-                   "年(" + std::to_string(year) + ")";
-        };
-        if (r.yearFrom == 0) {
-            EXPECT_NE(commentary.find(dated(r.year) + cycles.GetCycleName(r.year) + "、キロノ" +
-                                      std::to_string(r.year - 1643) + "才"),
-                      std::string::npos);
-        } else {
-            const bool both = commentary.find(dated(r.yearFrom)) != std::string::npos &&
-                              commentary.find(dated(r.year)) != std::string::npos;
-            EXPECT_TRUE(both || commentary.find("わかっていない") != std::string::npos);
-        }
+        ExpectFlowed(commentary, 44);
+        // Every haiku has its season, and a season word unless it has none (雑).
+        const std::string season = r.season;
+        EXPECT_TRUE(season == "春" || season == "夏" || season == "秋" || season == "冬" ||
+                    season == "新年" || season == "雑")
+            << "season '" << season << "'";
+        EXPECT_EQ(season == "雑", r.seasonWord[0] == '\0') << "season word '" << r.seasonWord << "'";
     }
     EXPECT_TRUE(m_messages.empty());
 }
@@ -335,6 +340,74 @@ TEST(MuseumData, EveryHaikuHasItsNotes) {
         EXPECT_EQ(*seen.begin(), 1);
         EXPECT_EQ(*seen.rbegin(), kHaikuCount);
     }
+}
+
+// The notes are written for each haiku by hand: the interpretation's own text
+// (after the line that quotes the haiku) says something of that haiku, and no
+// sentence is a formula repeated across the file.
+constexpr int kNotesWrittenThrough = 340;  // the register numbers with full notes
+
+std::vector<std::string> SjisChars(const std::string& s) {
+    std::vector<std::string> chars;
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = platform::IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size() ? 2 : 1;
+        chars.push_back(s.substr(i, n));
+        i += n;
+    }
+    return chars;
+}
+
+TEST(MuseumData, NotesAreWrittenForTheirHaiku) {
+    const auto lines = ReadLines("kirono.txt");
+    std::map<int, std::vector<std::string>> own;  // regNo -> characters of its own text
+    int current = 0;
+    bool inCommentary = false;
+    for (const std::string& s : lines) {
+        if (StartsWith(s, "//")) continue;
+        if (IsHeader(s)) {
+            current = std::atoi(s.c_str() + 1);
+            own[current];
+            inCommentary = false;
+        } else if (StartsWith(s, "6:")) {
+            inCommentary = true;  // the line that quotes the haiku
+        } else if (inCommentary) {
+            for (std::string& c : SjisChars(s))
+                if (c != " " && c != "　") own[current].push_back(std::move(c));
+        }
+    }
+    ASSERT_EQ(static_cast<int>(own.size()), kHaikuCount);
+
+    std::vector<std::size_t> lengths;
+    for (int reg = 1; reg <= kNotesWrittenThrough; ++reg) {
+        const std::size_t n = own[reg].size();
+        EXPECT_GE(n, 80u) << "[" << reg << "] has " << n << " characters of its own";
+        lengths.push_back(n);
+    }
+    std::sort(lengths.begin(), lengths.end());
+    EXPECT_GE(lengths[lengths.size() / 2], 150u) << "median length of the written notes";
+
+    std::map<std::string, std::set<int>> notesOf;
+    for (const auto& [reg, chars] : own) {
+        std::string sentence;
+        std::size_t count = 0;
+        auto finish = [&, reg = reg] {
+            if (count >= 12) notesOf[sentence].insert(reg);
+            sentence.clear();
+            count = 0;
+        };
+        for (const std::string& c : chars) {
+            if (c == "。" || c == "！" || c == "？") {
+                finish();
+            } else {
+                sentence += c;
+                ++count;
+            }
+        }
+        finish();
+    }
+    for (const auto& [sentence, regs] : notesOf)
+        EXPECT_LE(regs.size(), 3u) << "a sentence stands in " << regs.size() << " notes, first ["
+                                   << *regs.begin() << "]: " << sentence;
 }
 
 // ---------------------------------------------------------------------------

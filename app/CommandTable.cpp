@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/SettingsStore.h"
+#include "platform/TextFile.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 
@@ -78,7 +79,7 @@ std::string GetHelpTopicsPath() {
 const char* GetHelpContentsTopic() { return "目次"; }
 
 bool CanOpenForReading(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "r");
+    std::FILE* f = platform::OpenRegularFile(path);
     if (!f) return false;
     std::fclose(f);
     return true;

@@ -1,6 +1,8 @@
 #include "platform/Profile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,11 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <set>
 #include <unordered_set>
 
 #include "platform/ShiftJis.h"
@@ -15,6 +22,10 @@
 
 namespace platform {
 namespace {
+
+// What a settings file may hold: far more than the program ever writes, a
+// bound against a hostile file.
+constexpr std::size_t kMaxProfileBytes = 1 << 20;
 
 struct Line {
     std::string raw;  // as in the file, without the line feed
@@ -93,17 +104,22 @@ bool ParseEntry(std::string_view content, std::string_view* key, std::string_vie
     const std::string_view k = Trim(content.substr(0, eq));
     if (k.empty()) return false;
     *key = k;
-    *value = content.substr(eq + 1);
+    *value = Trim(content.substr(eq + 1));  // a trail byte is never a blank or a tab
     return true;
 }
 
-bool ReadFile(const std::string& path, std::string* data) {
+// Reads at most kMaxProfileBytes; *whole tells whether that was all of it.
+bool ReadFile(const std::string& path, std::string* data, bool* whole) {
     data->clear();
+    *whole = true;
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
     char buf[65536];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) data->append(buf, n);
+    while (data->size() < kMaxProfileBytes && (n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        data->append(buf, n);
+    if (data->size() > kMaxProfileBytes) data->resize(kMaxProfileBytes);
+    if (data->size() == kMaxProfileBytes) *whole = std::fgetc(f) == EOF;
     const bool ok = !std::ferror(f);
     std::fclose(f);
     return ok;
@@ -234,39 +250,198 @@ int ParseProfileInt(std::string_view text) {
     return static_cast<int>(v);
 }
 
+namespace {
+
+// The lines of a file as last read, kept while the file is unchanged (the
+// same inode, size and times), so that reading many keys reads the file once.
+struct FileStamp {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    long long mtime = 0;
+    long long ctime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+
+struct FileLines {
+    FileStamp stamp;
+    bool readable = false;  // a regular file, read without error
+    bool whole = false;     // and read to its end within the bound
+    std::shared_ptr<const std::vector<Line>> lines = std::make_shared<std::vector<Line>>();
+};
+
+// A value that could not be written: kept for the rest of the run.
+struct KeptValue {
+    std::string section, key, value;
+};
+
+struct ProfileState {
+    std::mutex mutex;
+    std::map<std::string, FileLines> files;
+    std::map<std::string, std::vector<KeptValue>> kept;
+    std::set<std::string> warned;
+    ProfileWarningHandler handler;
+};
+
+ProfileState& State() {
+    static ProfileState state;
+    return state;
+}
+
+bool Stamp(const std::string& path, FileStamp* stamp, struct stat* st) {
+    if (stat(path.c_str(), st) != 0) return false;
+    stamp->dev = st->st_dev;
+    stamp->ino = st->st_ino;
+    stamp->size = st->st_size;
+    stamp->mtime = static_cast<long long>(st->st_mtim.tv_sec) * 1000000000LL + st->st_mtim.tv_nsec;
+    stamp->ctime = static_cast<long long>(st->st_ctim.tv_sec) * 1000000000LL + st->st_ctim.tv_nsec;
+    return true;
+}
+
+// The file's lines as they are now (the caller holds the state's mutex).
+const FileLines& Load(ProfileState& state, const std::string& path) {
+    FileLines& cached = state.files[path];
+    FileStamp stamp;
+    struct stat st {};
+    if (!Stamp(path, &stamp, &st)) {
+        cached = FileLines{};
+        return cached;
+    }
+    if (cached.readable && cached.stamp == stamp) return cached;
+    FileLines fresh;
+    fresh.stamp = stamp;
+    std::string data;
+    fresh.readable = ReadFile(path, &data, &fresh.whole);
+    if (fresh.readable) fresh.lines = std::make_shared<std::vector<Line>>(SplitLines(data));
+    cached = std::move(fresh);
+    return cached;
+}
+
+bool FindKept(const ProfileState& state, const std::string& path, std::string_view section,
+              std::string_view key, std::string* value) {
+    const auto it = state.kept.find(path);
+    if (it == state.kept.end()) return false;
+    for (auto k = it->second.rbegin(); k != it->second.rend(); ++k)
+        if (SameName(k->section, section) && SameName(k->key, key)) {
+            *value = k->value;
+            return true;
+        }
+    return false;
+}
+
+void Warn(ProfileState& state, const std::string& path, const std::string& why) {
+    if (!state.warned.insert(path).second) return;
+    const std::string message = "kirokan: the settings file " + path + " " + why +
+                                "; changes are kept for this run only";
+    if (state.handler)
+        state.handler(message);
+    else
+        std::cerr << message << std::endl;
+}
+
+// Writers of one settings file, in this process or another, take turns: an
+// advisory lock on a file beside it is held from reading the file to
+// renaming the new one over it.
+class WriterLock {
+public:
+    explicit WriterLock(const std::string& path)
+        : m_fd(open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644)) {
+        if (m_fd >= 0)
+            while (flock(m_fd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~WriterLock() {
+        if (m_fd >= 0) close(m_fd);  // closing releases the lock
+    }
+    WriterLock(const WriterLock&) = delete;
+    WriterLock& operator=(const WriterLock&) = delete;
+
+private:
+    int m_fd;
+};
+
+// A writer killed between making its temporary file and the rename leaves
+// "<name>.XXXXXX" behind; under the lock no other writer has one open.
+void RemoveStaleTemporaries(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+    const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".";
+    DIR* d = opendir(dir.c_str());
+    if (!d) return;
+    while (const dirent* e = readdir(d)) {
+        const std::string_view name = e->d_name;
+        if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) continue;
+        bool ours = true;
+        for (char c : name.substr(prefix.size()))
+            ours = ours && ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'));
+        if (ours) unlink((dir + "/" + std::string(name)).c_str());
+    }
+    closedir(d);
+}
+
+}  // namespace
+
+ProfileWarningHandler SetProfileWarningHandler(ProfileWarningHandler handler) {
+    ProfileState& state = State();
+    std::lock_guard lock(state.mutex);
+    ProfileWarningHandler previous = std::move(state.handler);
+    state.handler = std::move(handler);
+    return previous;
+}
+
+void ForgetProfileState() {
+    ProfileState& state = State();
+    std::lock_guard lock(state.mutex);
+    state.files.clear();
+    state.kept.clear();
+    state.warned.clear();
+}
+
 std::string GetPrivateProfileString(const std::string& path, std::string_view section,
                                     std::string_view key, std::string_view def) {
-    std::string data;
-    if (!ReadFile(path, &data)) return std::string(def);
+    ProfileState& state = State();
+    std::lock_guard lock(state.mutex);
     std::string value;
-    if (!LookUp(SplitLines(data), section, key, &value)) return std::string(def);
+    if (FindKept(state, path, section, key, &value)) return value;
+    const FileLines& file = Load(state, path);
+    if (!file.readable || !LookUp(*file.lines, section, key, &value)) return std::string(def);
     return value;
 }
 
 int GetPrivateProfileInt(const std::string& path, std::string_view section, std::string_view key,
                          int def) {
-    std::string data;
-    if (!ReadFile(path, &data)) return def;
-    std::string value;
-    if (!LookUp(SplitLines(data), section, key, &value) || value.empty()) return def;
-    return ParseProfileInt(value);
+    const std::string value = GetPrivateProfileString(path, section, key);
+    return value.empty() ? def : ParseProfileInt(value);
 }
 
 std::vector<ProfileEntry> GetPrivateProfileSection(const std::string& path,
                                                    std::string_view section) {
+    ProfileState& state = State();
+    std::lock_guard lock(state.mutex);
     std::vector<ProfileEntry> entries;
-    std::string data;
-    if (!ReadFile(path, &data)) return entries;
-    const std::vector<Line> lines = SplitLines(data);
+    const FileLines& file = Load(state, path);
     SectionSpan span;
-    if (!FindSection(lines, section, &span)) return entries;
-    std::unordered_set<std::string> seen;
-    for (std::size_t i = span.header + 1; i < span.last; ++i) {
-        std::string_view k, v;
-        if (!ParseEntry(Content(lines[i].raw), &k, &v)) continue;
-        if (seen.insert(NameKey(k)).second)
-            entries.emplace_back(std::string(k), std::string(v.substr(0, v.find('\0'))));
+    if (file.readable && FindSection(*file.lines, section, &span)) {
+        const std::vector<Line>& lines = *file.lines;
+        std::unordered_set<std::string> seen;
+        for (std::size_t i = span.header + 1; i < span.last; ++i) {
+            std::string_view k, v;
+            if (!ParseEntry(Content(lines[i].raw), &k, &v)) continue;
+            if (seen.insert(NameKey(k)).second)
+                entries.emplace_back(std::string(k), std::string(v.substr(0, v.find('\0'))));
+        }
     }
+    if (const auto it = state.kept.find(path); it != state.kept.end())
+        for (const KeptValue& k : it->second) {
+            if (!SameName(k.section, section)) continue;
+            bool replaced = false;
+            for (auto& e : entries)
+                if (SameName(e.first, k.key)) {
+                    e.second = k.value;
+                    replaced = true;
+                }
+            if (!replaced) entries.emplace_back(k.key, k.value);
+        }
     return entries;
 }
 
@@ -277,13 +452,31 @@ bool WritePrivateProfileEntries(const std::string& path, std::string_view sectio
         if (!UsableName(e.first, false)) return false;
     if (entries.empty()) return true;
 
-    std::string data;
+    ProfileState& state = State();
+    std::lock_guard lock(state.mutex);
+    auto keep = [&](const char* why) {
+        auto& kept = state.kept[path];
+        for (const auto& [key, value] : entries)
+            kept.push_back({std::string(section), key, std::string(OneLine(value))});
+        Warn(state, path, why);
+        return false;
+    };
+
+    WriterLock writers(path);
+    RemoveStaleTemporaries(path);
+    std::vector<Line> lines;
     struct stat st {};
-    if (stat(path.c_str(), &st) == 0) {
-        // An existing file that cannot be read is not overwritten.
-        if (!ReadFile(path, &data)) return false;
+    if (lstat(path.c_str(), &st) == 0) {
+        struct stat target {};
+        if (stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return keep("is not a regular file");
+        // A file its owner made read-only stays as it is, even for root.
+        if ((target.st_mode & 0222) == 0 || access(path.c_str(), W_OK) != 0) return keep("is read-only");
+        // An existing file that cannot be read whole is not overwritten.
+        const FileLines& file = Load(state, path);
+        if (!file.readable) return keep("cannot be read");
+        if (!file.whole) return keep("is too large");
+        lines = *file.lines;
     }
-    std::vector<Line> lines = SplitLines(data);
     // Keep the file's line end style for the lines written.
     const bool crlf = !lines.empty() && !lines.front().raw.empty() && lines.front().raw.back() == '\r';
     const std::string eol = crlf ? "\r" : "";
@@ -314,7 +507,16 @@ bool WritePrivateProfileEntries(const std::string& path, std::string_view sectio
         out += l.raw;
         out += '\n';
     }
-    return ReplaceFile(path, out);
+    if (!ReplaceFile(path, out)) return keep("cannot be written");
+    // What the file now holds needs no keeping.
+    if (const auto it = state.kept.find(path); it != state.kept.end())
+        std::erase_if(it->second, [&](const KeptValue& k) {
+            if (!SameName(k.section, section)) return false;
+            for (const auto& e : entries)
+                if (SameName(e.first, k.key)) return true;
+            return false;
+        });
+    return true;
 }
 
 bool WritePrivateProfileString(const std::string& path, std::string_view section,

@@ -2,6 +2,9 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <climits>
 #include <filesystem>
@@ -124,9 +127,10 @@ TEST(Profile, CrLfFilesKeepTheirLineEnds) {
 TEST(Profile, ValuesAreKeptByteForByte) {
     TempDir dir;
     const std::string ini = dir / "k.INI";
-    // "表" and "ソ" end in 5C; blanks around the value and "=" inside it stay.
-    const std::string value = "  表ソ a=b ]  ";
-    ASSERT_TRUE(WritePrivateProfileString(ini, "Find Strings", "Find1", value));
+    // "表" and "ソ" end in 5C; "=" inside a value stays, blanks around it go
+    // as they went with the platform's profile functions.
+    const std::string value = "表ソ a=b ]";
+    ASSERT_TRUE(WritePrivateProfileString(ini, "Find Strings", "Find1", "  " + value + "  "));
     EXPECT_EQ(GetPrivateProfileString(ini, "Find Strings", "Find1"), value);
     // A line break cannot smuggle a section or a key into the file.
     ASSERT_TRUE(WritePrivateProfileString(ini, "S", "k", "x\n[Settings]\nkironoNo=5"));
@@ -189,7 +193,7 @@ TEST(Profile, AFailedWriteLeavesTheOldFileWhole) {
 
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadFile(ini), before);
-    EXPECT_EQ(DirectoryEntries(dir.Path()), std::vector<std::string>{"k.INI"});
+    EXPECT_EQ(DirectoryEntries(dir.Path()), (std::vector<std::string>{"k.INI", "k.INI.lock"}));
 
     // No directory to write in.
     EXPECT_FALSE(WritePrivateProfileInt(dir / "none/k.INI", "S", "k", 1));
@@ -201,7 +205,8 @@ TEST(Profile, AFailedWriteLeavesTheOldFileWhole) {
 
     // A successful write leaves no temporary file behind.
     ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "onepoint", 5));
-    EXPECT_EQ(DirectoryEntries(dir.Path()).size(), 2u);
+    for (const std::string& name : DirectoryEntries(dir.Path()))
+        EXPECT_TRUE(name == "k.INI" || name == "d.INI" || name.ends_with(".lock")) << name;
 }
 
 }  // namespace
@@ -234,3 +239,134 @@ TEST(TextFile, PiecesKeepCharactersWholeAndLineEndsApart) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Hand-edited files, special files, other processes.
+
+namespace {
+
+// Records the settings file's reports while it lives.
+struct WarningRecorder {
+    WarningRecorder() {
+        ForgetProfileState();
+        previous = SetProfileWarningHandler([this](const std::string& m) { messages.push_back(m); });
+    }
+    ~WarningRecorder() {
+        SetProfileWarningHandler(previous);
+        ForgetProfileState();
+    }
+    std::vector<std::string> messages;
+    ProfileWarningHandler previous;
+};
+
+}  // namespace
+
+TEST(Profile, BlanksAroundTheEqualsSignAndAfterTheValueAreIgnored) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[Settings]\r\nWindowPos = 0,1,2 \r\n onepoint\t=\t7\t\r\nempty =  \r\n");
+    EXPECT_EQ(GetPrivateProfileString(ini, "Settings", "WindowPos"), "0,1,2");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 0), 7);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "empty", 5), 5);
+    const auto section = GetPrivateProfileSection(ini, "Settings");
+    ASSERT_EQ(section.size(), 3u);
+    EXPECT_EQ(section[0], (ProfileEntry{"WindowPos", "0,1,2"}));
+    // A rewrite of another key keeps the hand-edited line as it was.
+    ASSERT_TRUE(WritePrivateProfileInt(ini, "Settings", "kironoNo", 4));
+    EXPECT_NE(ReadFile(ini).find("WindowPos = 0,1,2 \r\n"), std::string::npos);
+}
+
+TEST(Profile, SpecialFilesInPlaceOfTheSettingsFileReadAsNoneAndAreNotReplaced) {
+    TempDir dir;
+    const std::string fifo = dir / "fifo.INI";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const std::string folder = dir / "folder.INI";
+    std::filesystem::create_directory(folder);
+    const std::string zero = dir / "zero.INI";
+    std::filesystem::create_symlink("/dev/zero", zero);
+    for (const std::string& ini : {fifo, folder, zero}) {
+        SCOPED_TRACE(ini);
+        WarningRecorder warnings;
+        // No reader blocks on a pipe without a writer or reads a device forever.
+        EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 9), 9);
+        EXPECT_TRUE(GetPrivateProfileSection(ini, "Settings").empty());
+        // A write does not replace it; the value is kept for the run and the
+        // failure said once.
+        EXPECT_FALSE(WritePrivateProfileInt(ini, "Settings", "onepoint", 3));
+        EXPECT_FALSE(WritePrivateProfileInt(ini, "Settings", "kironoNo", 2));
+        EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 9), 3);
+        EXPECT_EQ(GetPrivateProfileSection(ini, "Settings").size(), 2u);
+        EXPECT_EQ(warnings.messages.size(), 1u);
+        EXPECT_FALSE(std::filesystem::is_regular_file(ini));
+    }
+}
+
+TEST(Profile, AReadOnlyFileIsLeftAloneAndItsValuesAreKeptForTheRun) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[Settings]\nonepoint=5\n");
+    std::filesystem::permissions(ini, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    WarningRecorder warnings;
+    EXPECT_FALSE(WritePrivateProfileInt(ini, "Settings", "onepoint", 6));
+    EXPECT_FALSE(WritePrivateProfileString(ini, "Find Strings", "Find0", "古池"));
+    EXPECT_EQ(ReadFile(ini), "[Settings]\nonepoint=5\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "Settings", "onepoint", 0), 6);
+    EXPECT_EQ(GetPrivateProfileString(ini, "Find Strings", "Find0"), "古池");
+    ASSERT_EQ(warnings.messages.size(), 1u);
+    EXPECT_NE(warnings.messages[0].find("read-only"), std::string::npos);
+    EXPECT_NE(warnings.messages[0].find(ini), std::string::npos);
+}
+
+TEST(Profile, TheFileIsReadOnceUntilItChangesAndOnlyUpToItsBound) {
+    TempDir dir;
+    const std::string ini = dir / "k.INI";
+    WriteFile(ini, "[S]\na=1\n");
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "a", 0), 1);
+    // Another program replaces the file: the next read sees it.
+    WriteFile(ini + ".new", "[S]\na=2\n");
+    std::filesystem::rename(ini + ".new", ini);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "a", 0), 2);
+
+    // A huge file: its first MiB is read, and it is never rewritten from a part.
+    std::string huge = "[S]\nb=7\n";
+    huge.append(3u << 20, 'x');
+    huge += "\nc=8\n";
+    WriteFile(ini, huge);
+    WarningRecorder warnings;
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "b", 0), 7);
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "c", 0), 0);
+    EXPECT_FALSE(WritePrivateProfileInt(ini, "S", "d", 1));
+    EXPECT_EQ(std::filesystem::file_size(ini), huge.size());
+    EXPECT_EQ(GetPrivateProfileInt(ini, "S", "d", 0), 1);
+    EXPECT_EQ(warnings.messages.size(), 1u);
+}
+
+TEST(Profile, WritersInTwoProcessesLoseNoKeyAndLeaveNoTemporaryFile) {
+    TempDir dir;
+    const std::string ini = dir / "kirokan.INI";
+    // A temporary file that a killed writer left behind.
+    WriteFile(ini + ".a1B2c3", "[S]\n");
+    constexpr int kKeys = 200;
+    pid_t children[2];
+    for (int c = 0; c < 2; ++c) {
+        children[c] = fork();
+        ASSERT_GE(children[c], 0);
+        if (children[c] == 0) {
+            bool ok = true;
+            for (int k = 0; k < kKeys; ++k)
+                ok = WritePrivateProfileInt(ini, "S", "p" + std::to_string(c) + "k" + std::to_string(k), k) && ok;
+            _exit(ok ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(GetPrivateProfileSection(ini, "S").size(), 2u * kKeys);
+    for (int c = 0; c < 2; ++c)
+        for (int k = 0; k < kKeys; k += 37)
+            EXPECT_EQ(GetPrivateProfileInt(ini, "S", "p" + std::to_string(c) + "k" + std::to_string(k), -1), k);
+    for (const std::string& name : DirectoryEntries(dir.Path()))
+        EXPECT_TRUE(name == "kirokan.INI" || name == "kirokan.INI.lock") << name << " left behind";
+}

@@ -1,0 +1,68 @@
+// A named pipe, a directory or a link to an endless device in place of a data
+// file: every reader answers at once with its usual "cannot read" message.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "app/CommandTable.h"
+#include "haiku/HaikuTable.h"
+#include "haiku/HaikuTextReader.h"
+#include "tests/core/TxtDataDir.h"
+#include "text/HelpTopics.h"
+#include "text/OnePointTips.h"
+#include "text/SectionTextFile.h"
+
+namespace {
+
+enum class Kind { Fifo, Directory, DevZero };
+
+void MakeSpecial(const std::string& path, Kind kind) {
+    switch (kind) {
+    case Kind::Fifo: ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); break;
+    case Kind::Directory: std::filesystem::create_directory(path); break;
+    case Kind::DevZero: std::filesystem::create_symlink("/dev/zero", path); break;
+    }
+}
+
+// A reader that blocked would hang the suite: an alarm ends the process
+// instead, which fails the test.
+template <class F>
+int Promptly(F read) {
+    alarm(10);
+    const int result = read();
+    alarm(0);
+    return result;
+}
+
+class SpecialFiles : public ::testing::TestWithParam<Kind> {};
+
+TEST_P(SpecialFiles, EveryReaderReportsItUnreadableAtOnce) {
+    CTxtDataDir data;
+    for (const char* name : {"kirono.txt", "okuno.txt", "Topics.txt", "onepoint.txt"})
+        MakeSpecial(data.Path(name), GetParam());
+
+    CHaikuTable table;
+    table.Build(0);
+    CHaikuTextReader notes;
+    EXPECT_EQ(Promptly([&] { return notes.LoadAll("kirono.txt", 44, table, 10); }), -1);
+    EXPECT_EQ(Promptly([&] { return notes.LoadOne("kirono.txt", 0, 44, table); }), -1);
+    CSectionTextFile work;
+    EXPECT_EQ(Promptly([&] { return work.Load("okuno.txt"); }), -1);
+    CHelpTopics help;
+    EXPECT_EQ(Promptly([&] { return help.LoadTopics(data.Path("Topics.txt")); }), -1);
+    EXPECT_FALSE(Promptly([&] { return CanOpenForReading(data.Path("Topics.txt")) ? 1 : 0; }));
+    text::COnePointTips tips;
+    Promptly([&] { return tips.ShowTip(1); });
+
+    ASSERT_EQ(data.messages.size(), 5u);  // the F1 check shows no message of its own
+    for (const std::string& m : data.messages)
+        EXPECT_NE(m.find("ファイル を読み出し出来ません."), std::string::npos) << m;
+}
+
+INSTANTIATE_TEST_SUITE_P(InPlaceOfADataFile, SpecialFiles,
+                         ::testing::Values(Kind::Fifo, Kind::Directory, Kind::DevZero));
+
+}  // namespace

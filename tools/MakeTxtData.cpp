@@ -287,13 +287,13 @@ void CheckCommentaryLine(const std::string& line, const std::string& where) {
         Fail(where, "interpretation line cannot stand in the notes file");
 }
 
-// The plant character of the poet's historical pen name (U+8549) never shows;
-// a collection titled with it is written with キロノ instead.
-std::string MaskSource(std::string s) {
-    const std::string plant = "\xE8\x95\x89";
-    for (std::size_t p; (p = s.find(plant)) != std::string::npos;)
-        s.replace(p, plant.size(), "キロノ");
-    return s;
+// The poet is キロノ throughout the museum: the characters of the poet's
+// historical pen name (U+8549, U+82AD) never stand in a shipped text. A work
+// or place whose real name holds them is described, not renamed.
+void CheckNoPenName(const std::string& utf8, const std::string& where) {
+    for (const char* c : {"\xE8\x95\x89", "\xE8\x8A\xAD"})
+        if (utf8.find(c) != std::string::npos)
+            Fail(where, "holds a character of the poet's historical name; write キロノ, or describe the work or place");
 }
 
 std::size_t SjisLength(const std::string& utf8, const std::string& where) {
@@ -436,14 +436,18 @@ std::vector<std::string> MakeKirono(const HaikuData& data,
             CheckField(r.seasonWord, 29, where, "season word");  // the list shows 29 bytes
             out.push_back("4:" + r.seasonWord);
         }
-        const std::string source = MaskSource(r.source);
+        CheckNoPenName(r.source + r.preface, where);
+        const std::string& source = r.source;
         if (!source.empty()) {
             CheckField(source, 79, where, "source");
             out.push_back("5:" + source);
         }
         std::vector<std::string> lines{
             AlignToRows("「" + r.phrase[0] + " " + r.phrase[1] + " " + r.phrase[2] + "」", kCardRow, 0, where)};
-        for (const std::string& paragraph : notes.at(reg)) lines.push_back(AlignToRows(paragraph, kCardRow, 0, where));
+        for (const std::string& paragraph : notes.at(reg)) {
+            CheckNoPenName(paragraph, where);
+            lines.push_back(AlignToRows(paragraph, kCardRow, 0, where));
+        }
         std::size_t filled = 0;
         for (std::size_t n = 0; n < lines.size(); ++n) {
             const std::string sjis = ToCp932Strict(lines[n], where);
@@ -497,6 +501,7 @@ int main(int argc, char** argv) {
         for (const fs::path& src : sources) {
             const std::string name = src.filename().string();
             std::vector<std::string> lines = ReadLines(src);
+            for (std::size_t n = 0; n < lines.size(); ++n) CheckNoPenName(lines[n], src.string() + ":" + std::to_string(n + 1));
             for (std::size_t n = 0; n < lines.size(); ++n)
                 if (lines[n].rfind("//", 0) != 0)  // comments stay as written
                     lines[n] = ResolvePlaceholders(lines[n], data,

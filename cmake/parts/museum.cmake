@@ -50,6 +50,13 @@ if(BUILD_TESTING)
   add_test(NAME museum_rejects_unknown_placeholder
            COMMAND MakeTxtData --catalogue ${KIROKAN_CATALOGUE} --register ${KIROKAN_REGISTER}
                    --out ${CMAKE_BINARY_DIR}/museum-rejects ${_bad}/unknown_placeholder.txt)
+  # The source of this test writes the character as an escape: no file of
+  # the tree holds it.
+  add_test(NAME museum_rejects_the_pen_name
+           COMMAND sh -c "mkdir -p museum-rejects && printf '[*]\\n1:a\\n2:b\\n2:\\345\\272\\265\\350\\225\\211\\n' > museum-rejects/pen_name.txt && $<TARGET_FILE:MakeTxtData> --catalogue ${KIROKAN_CATALOGUE} --register ${KIROKAN_REGISTER} --out museum-rejects/out museum-rejects/pen_name.txt"
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(museum_rejects_the_pen_name PROPERTIES
+                       PASS_REGULAR_EXPRESSION "pen_name.txt:4: holds a character of the poet's historical name")
   set_tests_properties(museum_rejects_non_cp932 PROPERTIES
                        PASS_REGULAR_EXPRESSION "not_cp932.txt:2: character .* has no Shift-JIS form")
   set_tests_properties(museum_rejects_unknown_haiku PROPERTIES

@@ -168,6 +168,62 @@ TEST_F(ShippedData, TextWorksLoadThroughTheTextWorkReader) {
     EXPECT_TRUE(m_messages.empty()) << m_messages.size() << " messages";
 }
 
+// What the works quote: every 「…」(登録番号N) names a registered haiku with
+// that text; the retold journeys name every registered haiku of their own;
+// the plants and animals and the glossary explain each entry.
+TEST_F(ShippedData, TextWorksQuoteRegisteredHaikuAndExplainTheirEntries) {
+    CHaikuTable listed;
+    listed.Build(0);
+    CHaikuTextReader notes;
+    ASSERT_EQ(notes.LoadAll("kirono.txt", 44, listed, kHaikuCount), 0);
+    const std::string marker = "(登録番号";
+    auto withoutBlanks = [](std::string s) {
+        std::erase(s, ' ');  // the row alignment's blanks
+        return s;
+    };
+    const std::map<std::string, std::string> journeys = {
+        {"kasima.txt", "『鹿島詣』"}, {"sarasina.txt", "『更科紀行』"}, {"saga.txt", "『嵯峨日記』"}};
+    for (const WorkFile& w : kWorks) {
+        SCOPED_TRACE(w.name);
+        CSectionTextFile file;
+        ASSERT_EQ(file.Load(w.name), 0);
+        std::set<int> named;
+        const int n = file.CountSections();
+        for (int sec = 1; sec <= n; ++sec) {
+            const std::string text = withoutBlanks(file.GetPartText(sec, 2, 46) + file.GetPartText(sec, 3, 46));
+            for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker, at + 1)) {
+                if (!platform::IsCharStart(text, at)) continue;
+                const int regNo = std::atoi(text.c_str() + at + marker.size());
+                ASSERT_GE(regNo, 1) << "section " << sec;
+                ASSERT_LE(regNo, kHaikuCount) << "section " << sec;
+                named.insert(regNo);
+                const HaikuRecord r = listed.GetRecord(regNo - 1);
+                const std::string quote = "「" + std::string(r.phrase1) + r.phrase2 + r.phrase3 + "」";
+                EXPECT_TRUE(at >= quote.size() && text.compare(at - quote.size(), quote.size(), quote) == 0)
+                    << "section " << sec << ": 登録番号" << regNo << " does not follow its haiku";
+            }
+            if (w.kind == 5 || w.kind == 7) {
+                std::size_t chars = 0;
+                const std::string body = file.GetPartText(sec, 2, 46);
+                for (std::size_t i = 0; i < body.size(); i += platform::IsLeadByte(static_cast<unsigned char>(body[i])) ? 2 : 1)
+                    if (body[i] != ' ') ++chars;
+                EXPECT_GE(chars, 40u) << "section " << sec << " explains too little";
+            }
+        }
+        if (const auto j = journeys.find(w.name); j != journeys.end()) {
+            int told = 0;
+            for (int slot = 0; slot < kHaikuCount; ++slot) {
+                const HaikuRecord r = listed.GetRecord(slot);
+                if (r.source != j->second) continue;
+                ++told;
+                EXPECT_TRUE(named.count(r.regNo)) << "登録番号" << r.regNo << " is not told";
+            }
+            EXPECT_GE(told, 5) << "the register names few haiku of this journey";
+        }
+    }
+    EXPECT_TRUE(m_messages.empty());
+}
+
 TEST_F(ShippedData, NotesLoadThroughBothNotesReaders) {
     CHaikuTable listed;
     listed.Build(0);

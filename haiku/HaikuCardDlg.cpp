@@ -49,6 +49,14 @@ CHaikuCardDlg::CHaikuCardDlg(QWidget* parent)
         commentary->document()->setDocumentMargin(2);
         commentary->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
+    // A long headnote wraps to its second row.
+    if (auto* preface = qobject_cast<QPlainTextEdit*>(Control(res::IDC_CARD_PREFACE))) {
+        preface->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        preface->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        preface->document()->setDocumentMargin(1);
+        preface->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        preface->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
     m_orderBox = qobject_cast<QComboBox*>(Control(res::IDC_CARD_ORDER));
     if (m_orderBox) {
         for (int i = 0; i < haiku::kOrderCount; ++i) m_orderBox->addItem(ToQString(haiku::GetOrderLabel(i)));
@@ -100,6 +108,8 @@ void CHaikuCardDlg::Refresh() {
         if (auto* edit = qobject_cast<QLineEdit*>(Control(id))) {
             edit->setText(ToQString(text));
             edit->setCursorPosition(0);
+        } else if (auto* box = qobject_cast<QPlainTextEdit*>(Control(id))) {
+            box->setPlainText(ToQString(text));
         }
     };
     setLine(res::IDC_CARD_PREFACE, t.preface);

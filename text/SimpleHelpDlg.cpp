@@ -203,8 +203,13 @@ void CSimpleHelpDlg::PaintReference(QPainter& painter) {
     painter.setClipping(false);
 }
 
+// A dragged thumb moves nothing until it is released; a move without a drag
+// (the wheel over the bar) is taken at once, as a release would be.
 void CSimpleHelpDlg::OnTopicScroll(int action, bool released) {
-    if (!released && action == QAbstractSlider::SliderMove) return;
+    if (!released && action == QAbstractSlider::SliderMove) {
+        if (m_topicScroll->isSliderDown()) return;
+        released = true;
+    }
     const int pos = released ? m_browser.ScrollTopic(text::ScrollCode::ThumbPosition, m_topicScroll->sliderPosition())
                              : m_browser.ScrollTopic(CodeOf(action));
     m_topicScroll->setSliderPosition(pos);
@@ -212,7 +217,10 @@ void CSimpleHelpDlg::OnTopicScroll(int action, bool released) {
 }
 
 void CSimpleHelpDlg::OnReferenceScroll(int action, bool released) {
-    if (!released && action == QAbstractSlider::SliderMove) return;
+    if (!released && action == QAbstractSlider::SliderMove) {
+        if (m_refScroll->isSliderDown()) return;
+        released = true;
+    }
     const int pos = released
                         ? m_browser.ScrollReference(text::ScrollCode::ThumbPosition, m_refScroll->sliderPosition())
                         : m_browser.ScrollReference(CodeOf(action));

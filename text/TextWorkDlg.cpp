@@ -111,7 +111,12 @@ void CTextWorkDlg::OnScrollAction(int action) {
     case QAbstractSlider::SliderSingleStepAdd: code = text::ScrollCode::LineDown; break;
     case QAbstractSlider::SliderPageStepSub: code = text::ScrollCode::PageUp; break;
     case QAbstractSlider::SliderPageStepAdd: code = text::ScrollCode::PageDown; break;
-    case QAbstractSlider::SliderMove: return;  // thumb tracking: nothing until released
+    case QAbstractSlider::SliderMove:
+        // A dragged thumb moves nothing until it is released; the wheel over
+        // the bar moves the thumb at once, and the index follows it.
+        if (m_scroll->isSliderDown()) return;
+        OnScrollReleased();
+        return;
     default: break;
     }
     m_scroll->setSliderPosition(m_work.Index().Scroll(code));

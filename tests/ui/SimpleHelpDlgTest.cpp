@@ -101,6 +101,20 @@ private slots:
         QCOMPARE(dlg.ForwardArrow()->pixmap().toImage(), dlg.ArrowImage(3).toImage());
     }
 
+    void theWheelOverTheTopicScrollBarMovesThePage() {
+        CTextWindowFixture fx;
+        CSimpleHelpDlg dlg;
+        dlg.SetFilePath(platform::FromQString(fx.Write(QStringLiteral("Topics.txt"), Topics(40))));
+        dlg.SetCaptionSuffix(platform::FromQString(QStringLiteral("松島")));
+        dlg.SetStartTopic(platform::FromQString(QStringLiteral("松島")));
+        QVERIFY(dlg.Create());
+        dlg.show();
+        QVERIFY(dlg.TopicScrollBar()->isEnabled());
+        SendWheelDown(dlg.TopicScrollBar());
+        QVERIFY(dlg.TopicScrollBar()->value() > 0);
+        QCOMPARE(dlg.Browser().TopicFirst(), dlg.TopicScrollBar()->value());
+    }
+
     void missingStartTopicShowsTheMessage() {
         CTextWindowFixture fx;
         const QString path = fx.Write(QStringLiteral("Topics.txt"), {QStringLiteral("[*]"), QStringLiteral("k1:a"),

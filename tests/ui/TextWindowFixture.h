@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QApplication>
 #include <cstdlib>
@@ -54,6 +55,14 @@ private:
 inline void SendMouse(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButton button = Qt::NoButton) {
     QMouseEvent event(type, QPointF(p), QPointF(w->mapToGlobal(p)), button,
                       type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button), Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// One notch of the mouse wheel towards the user over w.
+inline void SendWheelDown(QWidget* w) {
+    const QPointF at(w->width() / 2.0, w->height() / 2.0);
+    QWheelEvent event(at, w->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &event);
 }
 

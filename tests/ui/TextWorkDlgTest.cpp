@@ -65,6 +65,17 @@ private slots:
         QCOMPARE(dlg.TextBox()->toPlainText(), QStringLiteral("本文7\n続きの行"));
     }
 
+    void theWheelOverTheScrollBarMovesTheIndexWithTheThumb() {
+        CTextWindowFixture fx;
+        fx.Write(QStringLiteral("okuno.txt"), Sections(40));
+        CTextWorkDlg dlg;
+        QCOMPARE(dlg.SetKind(0), 1);
+        dlg.show();
+        SendWheelDown(dlg.IndexScrollBar());
+        QVERIFY(dlg.IndexScrollBar()->value() > 0);
+        QCOMPARE(dlg.Work().Index().Top(), dlg.IndexScrollBar()->value());
+    }
+
     void clicksOpenTheHaikuCardOnTheNumberedHaiku() {
         CTextWindowFixture fx;
         QStringList lines = Sections(2);

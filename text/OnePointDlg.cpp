@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPushButton>
 
@@ -46,12 +47,13 @@ COnePointDlg::COnePointDlg(QWidget* parent) : QDialog(parent) {
     m_next = platform::ControlById<QPushButton>(this, res::IDC_ONEPOINT_NEXT);
     m_close = platform::ControlById<QPushButton>(this, res::IDC_ONEPOINT_CLOSE);
 
+    // A tips file that has become unreadable closes the window, as at opening.
     connect(m_next, &QPushButton::clicked, this, [this] {
-        m_tips.Next();
+        if (m_tips.Next() < 0) return reject();
         update();
     });
     connect(m_prev, &QPushButton::clicked, this, [this] {
-        m_tips.Previous();
+        if (m_tips.Previous() < 0) return reject();
         update();
     });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
@@ -78,7 +80,8 @@ void COnePointDlg::done(int result) {
 }
 
 text::TipsLayout COnePointDlg::Layout() const {
-    return text::COnePointTips::Layout(width(), m_panel->height());
+    const QFontMetrics heading(platform::FixedGothicFont(text::COnePointTips::kHeadingFontHeight));
+    return text::COnePointTips::Layout(width(), m_panel->height(), heading.height());
 }
 
 void COnePointDlg::paintEvent(QPaintEvent*) {

@@ -1,5 +1,7 @@
 #include "text/OnePointTips.h"
 
+#include <algorithm>
+
 #include "app/SettingsStore.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextFile.h"
@@ -102,12 +104,15 @@ void COnePointTips::AddLine(std::string_view line) {
         m_first = true;
 }
 
-TipsLayout COnePointTips::Layout(int clientWidth, int panelHeight) {
+TipsLayout COnePointTips::Layout(int clientWidth, int panelHeight, int headingLineHeight) {
     TipsLayout l;
     const int right = clientWidth - 10;
     l.headingBox = {87, 11, right, 61};
-    l.headingText = {89, 25, right, 61};
     l.bodyBox = {87, 60, right, panelHeight + 11};
+    // The heading's line ends above the body box's top border, which would
+    // otherwise cut the feet of its characters, and starts below the box's own.
+    const int top = std::max(l.headingBox.top + 1, std::min(25, l.bodyBox.top - headingLineHeight));
+    l.headingText = {89, top, right, l.bodyBox.top};
     l.bodyText = {89, 62, right, panelHeight + 11};
     const int h = (l.bodyBox.bottom - 62) / 13;
     l.bodyFontHeight = h > 0 ? h : 1;

@@ -57,7 +57,11 @@ public:
 
     // The boxes for a client area W pixels wide beside a grey panel whose
     // client area is panelHeight pixels high.
-    static TipsLayout Layout(int clientWidth, int panelHeight);
+    // headingLineHeight: the height of a line of the heading font (36 px in
+    // a font whose lines are exactly as high as its characters); the heading
+    // moves up from y = 25 as far as its line needs to end above the body
+    // box's border.
+    static TipsLayout Layout(int clientWidth, int panelHeight, int headingLineHeight = kHeadingFontHeight);
 
 private:
     CMessageReporter m_reporter;

@@ -207,3 +207,18 @@ TEST(OnePointTips, BodyFontLetsThirteenLinesFit) {
     EXPECT_EQ(l.bodyFontHeight, (311 - 62) / 13);
     EXPECT_LE(13 * l.bodyFontHeight, l.bodyText.bottom - l.bodyText.top);
 }
+
+TEST(OnePointTips, TheHeadingLineEndsAboveTheBodyBoxBorder) {
+    // A font whose lines are as high as its characters keeps nearly the
+    // drawn place at y = 25; a taller line moves up, never into the box's
+    // own top border.
+    for (int lineHeight : {36, 39, 48}) {
+        const text::TipsLayout l = COnePointTips::Layout(600, 300, lineHeight);
+        EXPECT_LE(l.headingText.top + lineHeight, l.bodyBox.top) << lineHeight;
+        EXPECT_GT(l.headingText.top, l.headingBox.top) << lineHeight;
+        EXPECT_EQ(l.headingText.bottom, l.bodyBox.top);
+    }
+    EXPECT_EQ(COnePointTips::Layout(600, 300, 30).headingText.top, 25);
+    EXPECT_EQ(COnePointTips::Layout(600, 300, 39).headingText.top, 21);
+    EXPECT_EQ(COnePointTips::Layout(600, 300, 80).headingText.top, 12);
+}

@@ -65,6 +65,23 @@ private slots:
         QVERIFY(!dlg.isVisible());
     }
 
+    void aFileThatBecomesUnreadableClosesTheWindowOnTheNextStep() {
+        for (bool forward : {true, false}) {
+            CTextWindowFixture fx;
+            fx.Write(QStringLiteral("onepoint.txt"), Tips(5));
+            CSettingsStore::Instance().SetOnePoint(2);
+            COnePointDlg dlg;
+            QVERIFY(dlg.InitDialog());
+            dlg.show();
+            QVERIFY(QFile::remove(fx.Path(QStringLiteral("onepoint.txt"))));
+            (forward ? dlg.NextButton() : dlg.PrevButton())->click();
+            QCOMPARE(fx.messages.size(), 1);
+            QVERIFY(!dlg.isVisible());
+            QCOMPARE(dlg.result(), int(QDialog::Rejected));
+            QCOMPARE(CSettingsStore::Instance().GetOnePoint(), 0);
+        }
+    }
+
     void missingFileClosesAtOnceAndStoresZero() {
         CTextWindowFixture fx;
         CSettingsStore::Instance().SetOnePoint(5);

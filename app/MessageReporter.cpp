@@ -1,5 +1,7 @@
 #include "app/MessageReporter.h"
 
+#include "platform/Codec.h"
+
 #include <cstring>
 #include <string>
 
@@ -19,7 +21,7 @@ void Compose(char (&buffer)[CMessageReporter::kBufferSize], const std::string& t
 int CMessageReporter::Show() { return platform::ShowMessageBox(m_text); }
 
 int CMessageReporter::ReportUnreadable(std::string_view path) {
-    std::string text(path);
+    std::string text = platform::PathForDisplay(path);
     text += "\n";
     text += "ファイル を読み出し出来ません.";
     Compose(m_text, text);

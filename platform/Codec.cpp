@@ -79,4 +79,25 @@ std::string Utf8ToCp932(std::string_view utf8) {
     });
 }
 
+namespace {
+
+bool IsValidUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t len = Utf8SequenceLength(c);
+        if (len == 1 && c >= 0x80) return false;
+        if (i + len > s.size()) return false;
+        for (std::size_t k = 1; k < len; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += len;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string PathForDisplay(std::string_view path) {
+    return IsValidUtf8(path) ? Utf8ToCp932(path) : std::string(path);
+}
+
 }  // namespace platform

@@ -11,4 +11,9 @@ namespace platform {
 std::string Cp932ToUtf8(std::string_view cp932);
 std::string Utf8ToCp932(std::string_view utf8);
 
+// A file system path as the program shows it: path bytes are the file
+// system's (UTF-8), the program's texts Shift-JIS. A path that is not valid
+// UTF-8 is shown byte for byte.
+std::string PathForDisplay(std::string_view path);
+
 }  // namespace platform

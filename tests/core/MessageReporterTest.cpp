@@ -26,6 +26,16 @@ TEST(MessageReporter, TheThreeMessagesAndTheirResults) {
     EXPECT_EQ(box.captions[0], "『キロノ』博物館 V1.08");
 }
 
+TEST(MessageReporter, AFileSystemPathIsShownAsTheCharactersItNames) {
+    MessageRecorder box;
+    CMessageReporter reporter;
+    // The file system's bytes are UTF-8: ~/ドキュメント/博物館.
+    reporter.ReportUnreadable("/home/u/\xE3\x83\x89\xE3\x82\xAD\xE3\x83\xA5\xE3\x83\xA1\xE3\x83\xB3\xE3\x83\x88/"
+                              "\xE5\x8D\x9A\xE7\x89\xA9\xE9\xA4\xA8/TxtData/okuno.txt");
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_EQ(box.texts[0], "/home/u/ドキュメント/博物館/TxtData/okuno.txt\nファイル を読み出し出来ません.");
+}
+
 TEST(MessageReporter, ALongTextIsCutAtACharacterBoundaryInsideTheBuffer) {
     MessageRecorder box;
     CMessageReporter reporter;

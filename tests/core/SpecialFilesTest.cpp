@@ -10,6 +10,8 @@
 #include "app/CommandTable.h"
 #include "haiku/HaikuTable.h"
 #include "haiku/HaikuTextReader.h"
+#include "platform/ShiftJis.h"
+#include "tests/core/ReaderTestSupport.h"
 #include "tests/core/TxtDataDir.h"
 #include "text/HelpTopics.h"
 #include "text/OnePointTips.h"
@@ -64,5 +66,27 @@ TEST_P(SpecialFiles, EveryReaderReportsItUnreadableAtOnce) {
 
 INSTANTIATE_TEST_SUITE_P(InPlaceOfADataFile, SpecialFiles,
                          ::testing::Values(Kind::Fifo, Kind::Directory, Kind::DevZero));
+
+}  // namespace
+
+namespace {
+
+// A data directory named in Japanese (its bytes the file system's UTF-8):
+// the files are found, and a message names the path as the reader knows it.
+TEST(DataDirectory, ANonAsciiNameIsReadAndShownAsItsCharacters) {
+    testsupport::TempDir base;
+    const std::string utf8Name = "\xE5\x8D\x9A\xE7\x89\xA9\xE9\xA4\xA8";  // 博物館
+    const std::string root = base / utf8Name;
+    testsupport::WriteFile(root + "/TxtData/okuno.txt", "[1]\n1:abc\n2:def\n");
+    CSettingsStore::Instance().Init(root, "kirokan");
+    testsupport::MessageRecorder box;
+    CSectionTextFile file;
+    EXPECT_EQ(file.Load("okuno.txt"), 0);
+    EXPECT_EQ(file.CountSections(), 1);
+    EXPECT_EQ(file.Load("kuhi.txt"), -1);
+    ASSERT_EQ(box.texts.size(), 1u);
+    EXPECT_NE(box.texts[0].find("/博物館/TxtData/kuhi.txt"), std::string::npos);
+    EXPECT_TRUE(platform::IsValidCp932(box.texts[0]));
+}
 
 }  // namespace

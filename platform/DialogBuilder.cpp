@@ -157,7 +157,20 @@ CDialogUnits BuildDialog(QDialog* dialog, const res::DialogTemplate& t) {
     dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     const CDialogUnits du(font);
     dialog->setFixedSize(du.Size(t.w, t.h));
-    for (const res::DialogControl& c : t.controls) CreateControl(dialog, c, du);
+    // A label's "&" marks its mnemonic, as on the platform the templates come
+    // from: it is shown underlined, not as "&", and moves the focus to the
+    // control that follows the label.
+    QLabel* mnemonicLabel = nullptr;
+    for (const res::DialogControl& c : t.controls) {
+        QWidget* w = CreateControl(dialog, c, du);
+        if (mnemonicLabel && w && c.kind != res::ControlKind::Static) {
+            mnemonicLabel->setBuddy(w);
+            mnemonicLabel = nullptr;
+        }
+        if (auto* label = qobject_cast<QLabel*>(w); label && c.kind == res::ControlKind::Static &&
+                                                   label->text().contains(QLatin1Char('&')))
+            mnemonicLabel = label;
+    }
     return du;
 }
 

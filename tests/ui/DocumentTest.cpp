@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QLabel>
 #include <QtTest>
 
 #include "ShellTestSupport.h"
@@ -63,7 +64,10 @@ private slots:
         int choice = 0;
         run.onModal = [&](QDialog* dialog) {
             auto* chooser = qobject_cast<CNewTypeDlg*>(dialog);
+            // The label's "&" is its mnemonic, which leads to the list.
+            auto* label = chooser->findChild<QLabel*>();
             offered.clear();
+            if (!label || label->buddy() != chooser->GetList()) offered << QStringLiteral("label without its mnemonic");
             for (int i = 0; i < chooser->GetList()->count(); ++i) offered << chooser->GetList()->item(i)->text();
             chooser->GetList()->setCurrentRow(choice);
             return int(QDialog::Accepted);

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLocale>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include "app/NewTypeDlg.h"
 #include "app/SettingsStore.h"
 #include "app/WindowHooks.h"
+#include "platform/QtTranslations.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
@@ -58,6 +60,7 @@ void CKirokanApp::InstallPlatformHandlers() {
         }
     });
     platform::InstallFontSubstitutions();
+    platform::InstallQtTranslations(QLocale::system());
 }
 
 CDocTemplate* CKirokanApp::AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate) {

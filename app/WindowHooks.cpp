@@ -1,9 +1,28 @@
 #include <QDialog>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include "app/WindowHooks.h"
 
+void FitFileDialogColumns(QFileDialog* dialog) {
+    // Qt's own dialog (no native one): every column of its detail view as
+    // wide as its longest entry, so that names, sizes and dates show whole.
+    for (auto* tree : dialog->findChildren<QTreeView*>()) {
+        tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        tree->header()->setStretchLastSection(false);
+    }
+}
+
 namespace {
+
+QString OpenFileName(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    FitFileDialogColumns(&dialog);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
+                                                                                  : QString();
+}
 
 WindowHooks DefaultHooks() {
     WindowHooks h;
@@ -14,7 +33,7 @@ WindowHooks DefaultHooks() {
     h.runOnePointTips = RunOnePointTips;
     h.runHelpBrowser = RunHelpBrowser;
     h.runModal = [](QDialog* dialog) { return dialog->exec(); };
-    h.getOpenFileName = [](QWidget* owner) { return QFileDialog::getOpenFileName(owner); };
+    h.getOpenFileName = OpenFileName;
     return h;
 }
 

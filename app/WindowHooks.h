@@ -38,6 +38,11 @@ WindowHooks& GetWindowHooks();
 // Restores every default.
 void ResetWindowHooks();
 
+// Qt's own open dialog with every column of its detail view wide enough for
+// its entries (a native dialog has no such view and is left as it is).
+class QFileDialog;
+void FitFileDialogColumns(QFileDialog* dialog);
+
 // Runs dialog modally through the hook.
 int RunModalDialog(QDialog* dialog);
 

@@ -2,6 +2,12 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QListView>
+#include <QStyle>
+#include <QStyledItemDelegate>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
 
 #include "app/SearchBar.h"
 #include "app/SettingsStore.h"
@@ -10,6 +16,21 @@
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 #include "res/ToolBar.h"
+
+namespace {
+
+// A row of the history's drop-down: the text's line with room above and below.
+class HistoryRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(std::max(size.height(), option.fontMetrics.height() + 6));
+        return size;
+    }
+};
+
+}  // namespace
 
 CSearchBar::CSearchBar(QWidget* parent, QAction* findAction) : QToolBar(parent) {
     setObjectName(QString::number(res::ID_SEARCH_BAR));
@@ -24,13 +45,34 @@ CSearchBar::CSearchBar(QWidget* parent, QAction* findAction) : QToolBar(parent) 
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     m_combo->setMaxVisibleItems(10);
     m_combo->setFocusPolicy(Qt::StrongFocus);
-    m_combo->setFixedWidth(QFontMetrics(font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")));
+    // Wide enough for sixteen Latin capitals and for twelve full-width
+    // characters, whichever is wider in the font at hand.
+    const QFontMetrics fm(m_combo->font());
+    const int text = std::max(fm.horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")),
+                              fm.horizontalAdvance(QString(kFullWidthShown, QChar(0x6F22))));
+    QStyleOptionComboBox option;
+    option.initFrom(m_combo);
+    option.editable = true;
+    m_combo->setFixedWidth(
+        m_combo->style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, fm.height()), m_combo).width());
+    // The history's rows: as tall as an item of a list needs, so that no row
+    // is cramped and the last one is not cut by the drop-down's edge.
+    auto* rows = new QListView(m_combo);
+    rows->setUniformItemSizes(true);
+    rows->setItemDelegate(new HistoryRowDelegate(rows));
+    m_combo->setView(rows);
     // The history, in its sorted order; the first entry is selected.
     m_history.Load(CSettingsStore::Instance().LoadFindStrings());
     for (const std::string& e : m_history.Entries()) m_combo->addItem(platform::ToQString(e));
     if (m_combo->count() > 0) m_combo->setCurrentIndex(0);
 
     addWidget(m_combo);
+    // Floating, the bar is a small window of its own with the caption "検索".
+    connect(this, &QToolBar::topLevelChanged, this, [this](bool floating) {
+        if (!floating) return;
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+        show();
+    });
     addSeparator();
     findAction->setIcon(platform::ToolButtonIcon(res::GetSearchButton()));
     addAction(findAction);

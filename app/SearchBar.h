@@ -15,6 +15,9 @@ class QComboBox;
 class CSearchBar : public QToolBar {
     Q_OBJECT
 public:
+    // Full-width characters the combo box shows at least.
+    static constexpr int kFullWidthShown = 12;
+
     // findAction: the shared action of command 32801.
     CSearchBar(QWidget* parent, QAction* findAction);
     ~CSearchBar() override;

@@ -1,7 +1,9 @@
 // The main window as the user meets it: menus, enabled states, tool bar,
 // prompts, accelerators and the museum commands.
 #include <QComboBox>
+#include <QAbstractItemView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -180,7 +182,8 @@ private slots:
         for (const QAction* a : run.frame->GetToolBar()->actions())
             if (!a->isSeparator()) QVERIFY(!a->icon().isNull());
 
-        // The search bar: combo box, separator, find button; as wide as 16 W.
+        // The search bar: combo box, separator, find button; its text shows 16 W
+        // and twelve full-width characters.
         CSearchBar* search = run.frame->GetSearchBar();
         QCOMPARE(search->objectName(), QStringLiteral("32799"));
         QCOMPARE(search->windowTitle(), U("検索"));
@@ -190,8 +193,27 @@ private slots:
         QCOMPARE(items[2]->objectName(), QStringLiteral("32801"));
         QCOMPARE(search->GetComboBox()->objectName(), QStringLiteral("32802"));
         QVERIFY(search->GetComboBox()->isEditable());
-        QCOMPARE(search->GetComboBox()->width(),
-                 QFontMetrics(search->font()).horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")));
+        QComboBox* combo = search->GetComboBox();
+        const QFontMetrics fm(combo->font());
+        QVERIFY(combo->lineEdit()->width() - 4 >= fm.horizontalAdvance(QStringLiteral("WWWWWWWWWWWWWWWW")));
+        QVERIFY(combo->lineEdit()->width() - 4 >= fm.horizontalAdvance(QString(CSearchBar::kFullWidthShown, QChar(0x6F22))));
+
+        // The drop-down shows every row of a short history whole.
+        combo->setEnabled(true);
+        for (const char* e : {"\xE5\x8F\xA4\xE6\xB1\xA0", "\xE6\x9D\xBE\xE5\xB3\xB6", "\xE6\x9C\x88"})
+            combo->addItem(QString::fromUtf8(e));
+        combo->showPopup();
+        QAbstractItemView* rows = combo->view();
+        QVERIFY(rows->sizeHintForRow(0) >= fm.height() + 2);
+        QVERIFY(rows->viewport()->height() >= combo->count() * rows->sizeHintForRow(0));
+        QCOMPARE(rows->visualRect(rows->model()->index(combo->count() - 1, 0)).bottom() < rows->viewport()->height(), true);
+        combo->hidePopup();
+
+        // Floating, the bar has a caption of its own.
+        emit search->topLevelChanged(true);
+        QVERIFY(!(search->windowFlags() & Qt::FramelessWindowHint));
+        QVERIFY(search->windowFlags() & Qt::WindowTitleHint);
+        QCOMPARE(search->windowTitle(), U("検索"));
     }
 
     void promptsAndToolTipsComeFromTheStringTable() {

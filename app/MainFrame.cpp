@@ -478,7 +478,6 @@ void CMainFrame::ArrangeIcons() {
 void CMainFrame::SaveWindowPos() {
     CSettingsStore& store = CSettingsStore::Instance();
     WindowPlacement wp;
-    wp.flags = isMaximized() ? 2u : 0u;
     wp.showCmd = isMinimized() ? 2u : isMaximized() ? 3u : 1u;
     wp.minX = wp.minY = wp.maxX = wp.maxY = -1;
     QRect normal = normalGeometry();
@@ -487,20 +486,26 @@ void CMainFrame::SaveWindowPos() {
     wp.top = normal.top();
     wp.right = normal.left() + normal.width();
     wp.bottom = normal.top() + normal.height();
-    store.SetWindowPos(FormatWindowPos(wp));
+    store.SaveWindowPlacement(wp, isMaximized());
     store.WriteProfileString(kBarSection, kBarStateKey, saveState().toHex().toStdString());
     store.WriteProfileInt(kBarSection, kStatusBarKey, m_wndStatusBar->isHidden() ? 0 : 1);
 }
 
 int CMainFrame::RestoreWindowPos() {
     CSettingsStore& store = CSettingsStore::Instance();
-    const std::string text = store.GetWindowPos();
-    if (text.empty()) {
+    if (store.GetWindowPos().empty()) {
         CenterOnScreen();
         return 0;
     }
     WindowPlacement wp;
-    if (!ParseWindowPos(text, &wp)) return 0;
+    if (!store.RestoreWindowPlacement(&wp)) return 0;
+    // A placement saved on a larger or a second screen comes back onto one.
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect a = screen->availableGeometry();
+        screens.push_back({a.left(), a.top(), a.left() + a.width(), a.top() + a.height()});
+    }
+    wp = BringOntoScreen(wp, screens);
     setGeometry(QRect(wp.left, wp.top, wp.right - wp.left, wp.bottom - wp.top));
     m_restoreMaximized = wp.showCmd == 3 || (wp.flags & 2u) != 0;
     const std::string state = store.GetProfileString(kBarSection, kBarStateKey);

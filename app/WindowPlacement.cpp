@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include <algorithm>
+
 #include <charconv>
 #include <cstdio>
 
@@ -38,4 +40,41 @@ bool ParseWindowPos(std::string_view text, WindowPlacement* out) {
         if (!TakeField(&rest, i == 7, ints[i])) return false;
     *out = p;
     return true;
+}
+
+namespace {
+
+long long DistanceSquared(const WindowPlacement& p, const ScreenArea& s) {
+    // From the rectangle's centre to the nearest point of the screen.
+    const long long cx = (static_cast<long long>(p.left) + p.right) / 2;
+    const long long cy = (static_cast<long long>(p.top) + p.bottom) / 2;
+    const long long dx = cx < s.left ? s.left - cx : cx > s.right ? cx - s.right : 0;
+    const long long dy = cy < s.top ? s.top - cy : cy > s.bottom ? cy - s.bottom : 0;
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+WindowPlacement BringOntoScreen(WindowPlacement p, const std::vector<ScreenArea>& screens) {
+    if (screens.empty()) return p;
+    const long long width = std::max(1LL, static_cast<long long>(p.right) - p.left);
+    const long long height = std::max(1LL, static_cast<long long>(p.bottom) - p.top);
+    for (const ScreenArea& s : screens) {
+        const long long w = std::min<long long>(p.right, s.right) - std::max<long long>(p.left, s.left);
+        const long long h = std::min<long long>(p.bottom, s.bottom) - std::max<long long>(p.top, s.top);
+        if (w >= std::min(100LL, width) && h >= std::min(50LL, height)) return p;
+    }
+    const ScreenArea* nearest = &screens.front();
+    for (const ScreenArea& s : screens)
+        if (DistanceSquared(p, s) < DistanceSquared(p, *nearest)) nearest = &s;
+    const ScreenArea& s = *nearest;
+    const int w = static_cast<int>(std::min<long long>(width, std::max(1, s.right - s.left)));
+    const int h = static_cast<int>(std::min<long long>(height, std::max(1, s.bottom - s.top)));
+    const int left = std::clamp(p.left, s.left, s.right - w);
+    const int top = std::clamp(p.top, s.top, s.bottom - h);
+    p.left = left;
+    p.top = top;
+    p.right = left + w;
+    p.bottom = top + h;
+    return p;
 }

@@ -226,3 +226,44 @@ TEST(Resources, StringFieldsSplitAtNewlines) {
 }
 
 }  // namespace
+
+namespace {
+
+WindowPlacement Normal(int left, int top, int right, int bottom) {
+    WindowPlacement p;
+    p.left = left;
+    p.top = top;
+    p.right = right;
+    p.bottom = bottom;
+    return p;
+}
+
+}  // namespace
+
+TEST(WindowPlacement, AWindowOffEveryScreenComesBackOntoTheNearest) {
+    const std::vector<ScreenArea> one = {{0, 0, 1280, 1000}};
+    const std::vector<ScreenArea> two = {{0, 0, 1280, 1000}, {1280, 0, 2560, 1000}};
+    // On a screen, or enough of it to take hold of: unchanged.
+    const WindowPlacement on = Normal(100, 100, 900, 700);
+    EXPECT_EQ(FormatWindowPos(BringOntoScreen(on, one)), FormatWindowPos(on));
+    const WindowPlacement partly = Normal(1150, 900, 1950, 1500);  // 130 x 100 on screen
+    EXPECT_EQ(FormatWindowPos(BringOntoScreen(partly, one)), FormatWindowPos(partly));
+    // Saved on a second screen that is gone: moved back, size kept.
+    const WindowPlacement gone = BringOntoScreen(Normal(1500, 100, 2300, 700), one);
+    EXPECT_EQ(gone.left, 480);
+    EXPECT_EQ(gone.right - gone.left, 800);
+    EXPECT_EQ(gone.top, 100);
+    // With both screens it stays where it was saved.
+    EXPECT_EQ(BringOntoScreen(Normal(1500, 100, 2300, 700), two).left, 1500);
+    // Only a sliver showing, above and left: onto the nearest screen's corner.
+    const WindowPlacement sliver = BringOntoScreen(Normal(-790, -590, 10, 10), one);
+    EXPECT_EQ(sliver.left, 0);
+    EXPECT_EQ(sliver.top, 0);
+    // Larger than the screen it comes back to: made to fit.
+    const WindowPlacement huge = BringOntoScreen(Normal(3000, 3000, 6000, 5000), two);
+    EXPECT_EQ(huge.left, 1280);
+    EXPECT_EQ(huge.right, 2560);
+    EXPECT_EQ(huge.bottom - huge.top, 1000);
+    // No screens known: nothing to do.
+    EXPECT_EQ(BringOntoScreen(Normal(-5000, 0, -4000, 500), {}).left, -5000);
+}

@@ -1,9 +1,11 @@
 #pragma once
-// Shared by the fuzz targets: one temporary data directory per process, the
-// input written to a file in it, and a silent message box.
+// Shared by the fuzz targets: one temporary data directory per process
+// (removed again when the process ends), the input written to a file in it,
+// and a silent message box.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <sys/stat.h>
@@ -13,18 +15,42 @@
 
 namespace fuzzsupport {
 
+// A directory of this process's own, on a memory file system when there is
+// one (every settings write syncs its file, which would otherwise dominate a
+// run), removed with everything in it when the process ends normally.
+class ScratchDir {
+public:
+    ScratchDir() {
+        struct stat st {};
+        const std::string base = stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode)
+                                     ? std::string("/dev/shm")
+                                     : std::filesystem::temp_directory_path().string();
+        std::string pattern = base + "/kirokan-fuzz-XXXXXX";
+        if (!mkdtemp(pattern.data())) std::abort();
+        m_path = pattern;
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+inline const ScratchDir& Scratch() {
+    static const ScratchDir dir;
+    return dir;
+}
+
 // The process's data directory (with TxtData), made on first use; the
 // settings store points at it and message boxes go nowhere.
 inline const std::string& DataDir() {
     static const std::string dir = [] {
-        // On a memory file system when there is one: every settings write
-        // syncs its file, which would otherwise dominate the run.
-        struct stat st {};
-        char shm[] = "/dev/shm/kirokan-fuzz-XXXXXX";
-        char tmp[] = "/tmp/kirokan-fuzz-XXXXXX";
-        char* pattern = stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode) ? shm : tmp;
-        if (!mkdtemp(pattern)) std::abort();
-        const std::string d = pattern;
+        const std::string d = Scratch().Path();
         mkdir((d + "/TxtData").c_str(), 0755);
         CSettingsStore::Instance().Init(d, "kirokan");
         platform::SetMessageBoxHandler([](const std::string&, const std::string&) { return platform::kIdOk; });

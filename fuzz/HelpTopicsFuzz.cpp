@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/FuzzSupport.h"
 #include "platform/MessageBox.h"
 #include "text/HelpBrowser.h"
 #include "text/HelpTopics.h"
@@ -19,7 +20,7 @@ namespace {
 
 const std::filesystem::path& Dir() {
     static const std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("kirokan-help-fuzz-" + std::to_string(getpid())) / "TxtData";
+        auto d = std::filesystem::path(fuzzsupport::Scratch().Path()) / "TxtData";
         std::filesystem::create_directories(d);
         platform::SetMessageBoxHandler([](const std::string&, const std::string&) { return platform::kIdOk; });
         platform::SetBeepHandler([] {});

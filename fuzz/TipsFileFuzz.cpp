@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz/FuzzSupport.h"
 #include "platform/MessageBox.h"
 #include "text/OnePointTips.h"
 
@@ -15,8 +16,7 @@ namespace {
 
 const std::string& FilePath() {
     static const std::string path = [] {
-        const auto dir = std::filesystem::temp_directory_path() / ("kirokan-tips-fuzz-" + std::to_string(getpid()));
-        std::filesystem::create_directories(dir);
+        const std::filesystem::path dir = fuzzsupport::Scratch().Path();
         platform::SetMessageBoxHandler([](const std::string&, const std::string&) { return platform::kIdOk; });
         return (dir / "onepoint.txt").string();
     }();

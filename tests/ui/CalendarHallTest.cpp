@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
 #include "platform/UpDownControl.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -278,5 +279,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CalendarHallTest)
+KIROKAN_WINDOW_TEST_MAIN(CalendarHallTest)
 #include "CalendarHallTest.moc"

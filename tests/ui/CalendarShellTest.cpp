@@ -14,6 +14,7 @@
 #include "calendar/OldNewSimpleListView.h"
 #include "platform/UpDownControl.h"
 #include "res/ResourceIds.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -125,5 +126,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(CalendarShellTest)
+KIROKAN_WINDOW_TEST_MAIN(CalendarShellTest)
 #include "CalendarShellTest.moc"

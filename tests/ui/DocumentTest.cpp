@@ -15,6 +15,7 @@
 #include "app/KirokanView.h"
 #include "app/NewTypeDlg.h"
 #include "res/ResourceIds.h"
+#include "tests/ui/WindowTestMain.h"
 
 class DocumentTest : public QObject {
     Q_OBJECT
@@ -173,5 +174,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(DocumentTest)
+KIROKAN_WINDOW_TEST_MAIN(DocumentTest)
 #include "DocumentTest.moc"

@@ -20,6 +20,7 @@
 #include "platform/QtCodec.h"
 #include "platform/UpDownControl.h"
 #include "HaikuTestData.h"
+#include "tests/ui/WindowTestMain.h"
 
 class HaikuCardDlgTest : public QObject {
     Q_OBJECT
@@ -209,5 +210,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HaikuCardDlgTest)
+KIROKAN_WINDOW_TEST_MAIN(HaikuCardDlgTest)
 #include "HaikuCardDlgTest.moc"

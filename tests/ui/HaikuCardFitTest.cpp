@@ -16,6 +16,7 @@
 #include "platform/QtCodec.h"
 #include "platform/UpDownControl.h"
 #include "res/ResourceIds.h"
+#include "tests/ui/WindowTestMain.h"
 
 class HaikuCardFitTest : public QObject {
     Q_OBJECT
@@ -75,5 +76,5 @@ private slots:
     void cleanupTestCase() { std::remove((std::string(KIROKAN_MUSEUM_DIR) + "/kirokan-fit-test.INI").c_str()); }
 };
 
-QTEST_MAIN(HaikuCardFitTest)
+KIROKAN_WINDOW_TEST_MAIN(HaikuCardFitTest)
 #include "HaikuCardFitTest.moc"

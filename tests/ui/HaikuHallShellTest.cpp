@@ -11,6 +11,7 @@
 #include "haiku/HaikuListView.h"
 #include "res/ResourceIds.h"
 #include "HaikuTestData.h"
+#include "tests/ui/WindowTestMain.h"
 
 class HaikuHallShellTest : public QObject {
     Q_OBJECT
@@ -55,5 +56,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HaikuHallShellTest)
+KIROKAN_WINDOW_TEST_MAIN(HaikuHallShellTest)
 #include "HaikuHallShellTest.moc"

@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
 #include "HaikuTestData.h"
+#include "tests/ui/WindowTestMain.h"
 
 using platform::ToQString;
 
@@ -250,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(HaikuListViewTest)
+KIROKAN_WINDOW_TEST_MAIN(HaikuListViewTest)
 #include "HaikuListViewTest.moc"

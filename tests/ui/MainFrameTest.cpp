@@ -19,6 +19,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
 #include "res/ResourceIds.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -420,5 +421,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MainFrameTest)
+KIROKAN_WINDOW_TEST_MAIN(MainFrameTest)
 #include "MainFrameTest.moc"

@@ -6,6 +6,7 @@
 #include "app/SettingsStore.h"
 #include "tests/ui/TextWindowFixture.h"
 #include "text/OnePointDlg.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -94,5 +95,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(OnePointDlgTest)
+KIROKAN_WINDOW_TEST_MAIN(OnePointDlgTest)
 #include "OnePointDlgTest.moc"

@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "platform/QtCodec.h"
+#include "tests/ui/WindowTestMain.h"
 
 class QtCodecTest : public QObject {
     Q_OBJECT
@@ -17,5 +18,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtCodecTest)
+KIROKAN_WINDOW_TEST_MAIN(QtCodecTest)
 #include "QtCodecTest.moc"

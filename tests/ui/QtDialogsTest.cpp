@@ -10,6 +10,7 @@
 
 #include "app/WindowHooks.h"
 #include "platform/QtTranslations.h"
+#include "tests/ui/WindowTestMain.h"
 
 class QtDialogsTest : public QObject {
     Q_OBJECT
@@ -41,5 +42,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(QtDialogsTest)
+KIROKAN_WINDOW_TEST_MAIN(QtDialogsTest)
 #include "QtDialogsTest.moc"

@@ -6,6 +6,7 @@
 #include "tests/ui/TextWindowFixture.h"
 #include "text/DrawnPane.h"
 #include "text/SimpleHelpDlg.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -127,5 +128,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SimpleHelpDlgTest)
+KIROKAN_WINDOW_TEST_MAIN(SimpleHelpDlgTest)
 #include "SimpleHelpDlgTest.moc"

@@ -11,6 +11,7 @@
 #include "ShellTestSupport.h"
 #include "app/SearchBar.h"
 #include "res/ResourceIds.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -185,5 +186,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(StartupAndPlacementTest)
+KIROKAN_WINDOW_TEST_MAIN(StartupAndPlacementTest)
 #include "StartupAndPlacementTest.moc"

@@ -8,6 +8,7 @@
 #include "tests/ui/TextWindowFixture.h"
 #include "text/DrawnPane.h"
 #include "text/TextWorkDlg.h"
+#include "tests/ui/WindowTestMain.h"
 
 namespace {
 
@@ -161,5 +162,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TextWorkDlgTest)
+KIROKAN_WINDOW_TEST_MAIN(TextWorkDlgTest)
 #include "TextWorkDlgTest.moc"

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/support/ScratchDir.h"
 #include "app/SettingsStore.h"
 #include "haiku/HaikuList.h"
 #include "haiku/HaikuOrders.h"
@@ -17,9 +18,9 @@ namespace {
 
 // A data directory with a kirono.txt of 1017 full sections, made once.
 const std::string& BenchDataDir() {
+    static const testsupport::ScratchDir scratch("kirokan-hall-bench");  // removed at exit
     static const std::string dir = [] {
-        char pattern[] = "/tmp/hallbenchXXXXXX";
-        std::string d = mkdtemp(pattern);
+        std::string d = scratch.Path();
         std::filesystem::create_directories(d + "/TxtData");
         std::ofstream out(d + "/TxtData/kirono.txt", std::ios::binary);
         static const char* const kReadings[] = {"はるやこし", "としやゆきけん", "こつごもり",

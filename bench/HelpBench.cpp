@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/ScratchDir.h"
 #include "platform/MessageBox.h"
 #include "text/HelpBrowser.h"
 
@@ -15,21 +16,10 @@ namespace {
 
 std::string Key(int i) { return "話題" + std::to_string(i) + "番"; }
 
-// The benchmark's help file, in a directory removed when the process ends.
-struct BenchDir {
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("kirokan-help-bench-" + std::to_string(getpid()));
-    BenchDir() { std::filesystem::create_directories(path); }
-    ~BenchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path, ec);
-    }
-};
-
 const std::string& TopicsPath() {
-    static const BenchDir benchDir;
+    static const testsupport::ScratchDir benchDir("kirokan-help-bench");  // removed at exit
     static const std::string path = [] {
-        const auto& dir = benchDir.path;
+        const std::filesystem::path dir = benchDir.Path();
         std::ofstream out(dir / "Topics.txt", std::ios::binary);
         out << "// help topics for the benchmark\r\n[*]\r\nk1:目次\r\nl3:\r\n";
         // 3 lines of the contents topic, 5 per other topic, 336 of the

@@ -11,38 +11,13 @@
 #include <sys/stat.h>
 
 #include "app/SettingsStore.h"
+#include "tests/support/ScratchDir.h"
 #include "platform/MessageBox.h"
 
 namespace fuzzsupport {
 
-// A directory of this process's own, on a memory file system when there is
-// one (every settings write syncs its file, which would otherwise dominate a
-// run), removed with everything in it when the process ends normally.
-class ScratchDir {
-public:
-    ScratchDir() {
-        struct stat st {};
-        const std::string base = stat("/dev/shm", &st) == 0 && S_ISDIR(st.st_mode)
-                                     ? std::string("/dev/shm")
-                                     : std::filesystem::temp_directory_path().string();
-        std::string pattern = base + "/kirokan-fuzz-XXXXXX";
-        if (!mkdtemp(pattern.data())) std::abort();
-        m_path = pattern;
-    }
-    ~ScratchDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
-inline const ScratchDir& Scratch() {
-    static const ScratchDir dir;
+inline const testsupport::ScratchDir& Scratch() {
+    static const testsupport::ScratchDir dir("kirokan-fuzz", true);
     return dir;
 }
 

@@ -26,17 +26,23 @@ std::string JoinPath(const std::string& dir, std::string_view name) {
 
 // The program's file name without its extension, from the running executable.
 std::string ProgramName() {
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return "kirokan";
-    std::string path(buf, static_cast<std::size_t>(n));
+    const std::string path = CSettingsStore::ExecutablePath();
+    if (path.empty()) return "kirokan";
     std::string name = path.substr(path.rfind('/') + 1);
     const std::size_t dot = name.rfind('.');
     if (dot != std::string::npos && dot > 0) name.resize(dot);
     return name.empty() ? "kirokan" : name;
 }
 
-std::string WorkingDirectory() {
+}  // namespace
+
+std::string CSettingsStore::ExecutablePath() {
+    char buf[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n <= 0 ? std::string() : std::string(buf, static_cast<std::size_t>(n));
+}
+
+std::string CSettingsStore::WorkingDirectory() {
     std::string buf(256, '\0');
     for (;;) {
         if (getcwd(buf.data(), buf.size())) {
@@ -47,6 +53,8 @@ std::string WorkingDirectory() {
         buf.resize(buf.size() * 2);
     }
 }
+
+namespace {
 
 // The user's configuration directory for the program, or empty when there
 // is none ($XDG_CONFIG_HOME must be an absolute path to count).
@@ -78,17 +86,21 @@ CSettingsStore& CSettingsStore::Instance() {
 
 int CSettingsStore::Init() { return Init(WorkingDirectory(), ProgramName()); }
 
-int CSettingsStore::Init(const std::string& workingDir, const std::string& programName) {
+int CSettingsStore::InitForData(const std::string& dataDir, bool holdsMuseum) {
+    return Init(dataDir, ProgramName(), holdsMuseum);
+}
+
+int CSettingsStore::Init(const std::string& workingDir, const std::string& programName, bool holdsMuseum) {
     m_dataDir = workingDir;
     const std::string fileName = programName + ".INI";
-    if (access(workingDir.c_str(), W_OK | X_OK) == 0) {
+    if (holdsMuseum && access(workingDir.c_str(), W_OK | X_OK) == 0) {
         m_settingsPath = JoinPath(workingDir, fileName);
         m_configDir.clear();
         return 0;
     }
-    // A working directory the program may not write to (a shared or
-    // read-only installation): the settings live in the user's configuration
-    // directory instead.
+    // A data directory the program may not write to (a shared or read-only
+    // installation), or one without the museum (never written to): the
+    // settings live in the user's configuration directory instead.
     m_configDir = UserConfigDir();
     m_settingsPath = m_configDir.empty() ? JoinPath(workingDir, fileName) : JoinPath(m_configDir, fileName);
     return 0;

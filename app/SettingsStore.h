@@ -17,7 +17,16 @@ public:
     // under $XDG_CONFIG_HOME (or ~/.config) instead. Returns 0.
     int Init();
     // The same with an explicit directory and program name (tests, tools).
-    int Init(const std::string& workingDir, const std::string& programName);
+    // holdsMuseum false: the directory holds no museum data, and the settings
+    // file goes to the user's configuration directory even when it could be
+    // written beside it.
+    int Init(const std::string& workingDir, const std::string& programName, bool holdsMuseum = true);
+    // The chosen data directory (see app/DataDirectory.h), with the running
+    // program's name.
+    int InitForData(const std::string& dataDir, bool holdsMuseum);
+
+    static std::string WorkingDirectory();
+    static std::string ExecutablePath();
 
     const std::string& GetDataDir() const { return m_dataDir; }
     const std::string& GetSettingsPath() const { return m_settingsPath; }

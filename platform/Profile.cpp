@@ -10,6 +10,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -265,6 +266,7 @@ struct FileStamp {
 
 struct FileLines {
     FileStamp stamp;
+    long long readAt = 0;   // when the file was read (ns, the file times' clock)
     bool readable = false;  // a regular file, read without error
     bool whole = false;     // and read to its end within the bound
     std::shared_ptr<const std::vector<Line>> lines = std::make_shared<std::vector<Line>>();
@@ -280,8 +282,21 @@ struct ProfileState {
     std::map<std::string, FileLines> files;
     std::map<std::string, std::vector<KeptValue>> kept;
     std::set<std::string> warned;
+    std::set<std::string> swept;  // files whose stale temporaries are gone
     ProfileWarningHandler handler;
 };
+
+long long Now() {
+    timespec t {};
+    clock_gettime(CLOCK_REALTIME, &t);
+    return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+// File times tick coarsely (some milliseconds): a file changed again within
+// the tick of the last read could keep its stamp. Lines read while the file
+// was that young are not trusted, as a version-control index does with its
+// "racily clean" entries.
+constexpr long long kTimeTick = 50LL * 1000 * 1000;
 
 ProfileState& State() {
     static ProfileState state;
@@ -307,9 +322,10 @@ const FileLines& Load(ProfileState& state, const std::string& path) {
         cached = FileLines{};
         return cached;
     }
-    if (cached.readable && cached.stamp == stamp) return cached;
+    if (cached.readable && cached.stamp == stamp && cached.stamp.mtime + kTimeTick < cached.readAt) return cached;
     FileLines fresh;
     fresh.stamp = stamp;
+    fresh.readAt = Now();
     std::string data;
     fresh.readable = ReadFile(path, &data, &fresh.whole);
     if (fresh.readable) fresh.lines = std::make_shared<std::vector<Line>>(SplitLines(data));
@@ -395,6 +411,7 @@ void ForgetProfileState() {
     state.files.clear();
     state.kept.clear();
     state.warned.clear();
+    state.swept.clear();
 }
 
 std::string GetPrivateProfileString(const std::string& path, std::string_view section,
@@ -463,7 +480,7 @@ bool WritePrivateProfileEntries(const std::string& path, std::string_view sectio
     };
 
     WriterLock writers(path);
-    RemoveStaleTemporaries(path);
+    if (state.swept.insert(path).second) RemoveStaleTemporaries(path);
     std::vector<Line> lines;
     struct stat st {};
     if (lstat(path.c_str(), &st) == 0) {

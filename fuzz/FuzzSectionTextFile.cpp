@@ -3,15 +3,16 @@
 #include <cstdint>
 #include <string>
 
+#include "app/SettingsStore.h"
 #include "fuzz/FuzzSupport.h"
 #include "text/SectionTextFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzzsupport::Check;
-    const std::string& dir = fuzzsupport::DataDir();
+    fuzzsupport::DataDir();
     if (size == 0) return 0;
     const int width = 1 + data[0] % 64;
-    fuzzsupport::WriteBytes(dir + "/TxtData/f.txt", data + 1, size - 1);
+    fuzzsupport::PutFile(CSettingsStore::Instance().GetDataFilePath("f.txt"), data + 1, size - 1);
 
     CSectionTextFile file;
     Check(file.Load("f.txt") == 0);

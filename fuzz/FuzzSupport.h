@@ -13,6 +13,7 @@
 #include "app/SettingsStore.h"
 #include "tests/support/ScratchDir.h"
 #include "platform/MessageBox.h"
+#include "platform/TextFile.h"
 
 namespace fuzzsupport {
 
@@ -32,6 +33,12 @@ inline const std::string& DataDir() {
         return d;
     }();
     return dir;
+}
+
+// The input as the readers' file at path, held in memory: no file system
+// work per input (the settings file, whose writes are fuzzed, stays on disk).
+inline void PutFile(const std::string& path, const uint8_t* data, size_t size) {
+    platform::SetMemoryFile(path, std::string(reinterpret_cast<const char*>(data), size));
 }
 
 inline void WriteBytes(const std::string& path, const uint8_t* data, size_t size) {

@@ -29,13 +29,6 @@ const std::filesystem::path& Dir() {
     return dir;
 }
 
-void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return;
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -45,9 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int part = 0; part < 6; ++part) {
         const std::size_t end = part == 5 ? input.size() : input.find(separator, start);
         const std::string_view bytes = input.substr(start, end == std::string_view::npos ? input.npos : end - start);
-        WriteFile(Dir() / (part == 0 ? std::string("Topics.txt") : "inc" + std::to_string(part - 1) + ".txt"), bytes);
+        platform::SetMemoryFile(
+            Dir() / (part == 0 ? std::string("Topics.txt") : "inc" + std::to_string(part - 1) + ".txt"),
+            std::string(bytes));
         if (end == std::string_view::npos || part == 5) {
-            for (int rest = part; rest < 5; ++rest) std::filesystem::remove(Dir() / ("inc" + std::to_string(rest) + ".txt"));
+            for (int rest = part; rest < 5; ++rest) platform::RemoveMemoryFile(Dir() / ("inc" + std::to_string(rest) + ".txt"));
             break;
         }
         start = end + separator.size();

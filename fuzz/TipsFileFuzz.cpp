@@ -28,10 +28,7 @@ const std::string& FilePath() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     const int requested = static_cast<int>(data[0]) - 8;
-    std::FILE* f = std::fopen(FilePath().c_str(), "wb");
-    if (!f) return 0;
-    std::fwrite(data + 1, 1, size - 1, f);
-    std::fclose(f);
+    fuzzsupport::PutFile(FilePath(), data + 1, size - 1);
 
     text::COnePointTips tips;
     const int shown = tips.ShowTipFrom(FilePath(), requested);

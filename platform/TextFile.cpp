@@ -4,13 +4,34 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <unordered_map>
+
 #include "platform/ShiftJis.h"
 
 namespace platform {
 
 CTextFile::~CTextFile() { Close(); }
 
+namespace {
+
+std::unordered_map<std::string, std::string>& MemoryFiles() {
+    static std::unordered_map<std::string, std::string> files;
+    return files;
+}
+
+}  // namespace
+
+void SetMemoryFile(const std::string& path, std::string bytes) { MemoryFiles()[path] = std::move(bytes); }
+
+void RemoveMemoryFile(const std::string& path) { MemoryFiles().erase(path); }
+
 std::FILE* OpenRegularFile(const std::string& path) {
+    if (auto& files = MemoryFiles(); !files.empty()) {
+        if (const auto it = files.find(path); it != files.end()) {
+            std::string& bytes = it->second;
+            return bytes.empty() ? std::fopen("/dev/null", "rb") : fmemopen(bytes.data(), bytes.size(), "rb");
+        }
+    }
     // Opened without blocking: a named pipe in place of the file would
     // otherwise wait for a writer in open(2) before the check below.
     const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

@@ -16,6 +16,12 @@ namespace platform {
 // is no regular file (a directory, a device, a pipe).
 std::FILE* OpenRegularFile(const std::string& path);
 
+// A seam for the fuzz targets: the bytes given here are what opening that
+// path reads, without the file system, until they are taken away again.
+// Nothing else of the program sets it.
+void SetMemoryFile(const std::string& path, std::string bytes);
+void RemoveMemoryFile(const std::string& path);
+
 class CTextFile {
 public:
     CTextFile() = default;

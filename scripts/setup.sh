@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipafont-gothic qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

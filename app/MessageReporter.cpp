@@ -29,6 +29,14 @@ int CMessageReporter::ReportUnreadable(std::string_view path) {
     return -1;
 }
 
+int CMessageReporter::ReportUnconvertible(std::string_view path, int line) {
+    if (line <= 0) return 0;
+    Compose(m_text, platform::PathForDisplay(path) + "\n" + std::to_string(line) +
+                        "行目にシフトJISで表せない文字があります。");
+    Show();
+    return 0;
+}
+
 int CMessageReporter::ReportTooLong(int n) {
     Compose(m_text, std::to_string(n) + "\n" + "入力データが長過ぎます。");
     return Show();

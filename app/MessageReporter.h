@@ -14,6 +14,10 @@ public:
     int ReportTooLong(int n);
     // "%d\n%d\n%s": a, b, then "sqnoが異常です。"; returns -1.
     int ReportBadSequence(int a, int b);
+    // A data file written in UTF-8 with a character that Shift-JIS cannot
+    // hold: "<path>\n<line>行目にシフトJISで表せない文字があります。" (the
+    // character reads as "？"). Nothing when the file holds none. Returns 0.
+    int ReportUnconvertible(std::string_view path, int line);
 
     // The text of the last message (for tests).
     const char* GetText() const { return m_text; }

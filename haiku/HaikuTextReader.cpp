@@ -47,6 +47,7 @@ int CHaikuTextReader::LoadAll(std::string_view fileName, int width, CHaikuTable&
     const std::string path = CSettingsStore::Instance().GetDataFilePath(fileName);
     platform::CTextFile file;
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
+    m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
     std::vector<std::string> lines;
     std::string line;
     while (static_cast<int>(lines.size()) < kMaxBulkLines && file.ReadLine(&line))
@@ -93,6 +94,7 @@ int CHaikuTextReader::LoadOne(std::string_view fileName, int row, int width,
     const std::string path = CSettingsStore::Instance().GetDataFilePath(fileName);
     platform::CTextFile file;
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
+    m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
     const int regNo = table.GetRegNo(row);
     if (regNo == 0) return m_reporter.ReportBadSequence(row, 0);
     Clear(&m_notes);

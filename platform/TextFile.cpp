@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <unordered_map>
 
+#include "platform/Codec.h"
 #include "platform/ShiftJis.h"
 
 namespace platform {
@@ -51,10 +53,81 @@ std::FILE* OpenRegularFile(const std::string& path) {
     return f;
 }
 
+namespace {
+
+constexpr std::size_t kUtf8Probe = 16u << 20;  // a larger file is read as Shift-JIS
+
+// The whole file when it is UTF-8 holding non-ASCII bytes; nullopt otherwise
+// (the file is then rewound to its start).
+std::optional<std::string> ReadIfUtf8(std::FILE* f) {
+    std::string bytes;
+    char buf[65536];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        bytes.append(buf, n);
+        if (bytes.size() > kUtf8Probe) break;
+    }
+    const bool utf8 = bytes.size() <= kUtf8Probe && !std::ferror(f) && IsUtf8Text(bytes);
+    std::rewind(f);
+    if (!utf8) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+bool IsUtf8Text(std::string_view bytes) {
+    bool nonAscii = false;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        std::size_t len = 0;
+        unsigned int min = 0;
+        if ((c & 0xE0) == 0xC0) len = 2, min = 0x80;
+        else if ((c & 0xF0) == 0xE0) len = 3, min = 0x800;
+        else if ((c & 0xF8) == 0xF0) len = 4, min = 0x10000;
+        else return false;
+        if (i + len > bytes.size()) return false;
+        unsigned int cp = c & (0xFF >> (len + 1));
+        for (std::size_t k = 1; k < len; ++k) {
+            const auto t = static_cast<unsigned char>(bytes[i + k]);
+            if ((t & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (t & 0x3F);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += len;
+    }
+    return nonAscii;
+}
+
 bool CTextFile::Open(const std::string& path) {
     Close();
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
+    if (std::optional<std::string> utf8 = ReadIfUtf8(f)) {
+        std::fclose(f);
+        // Line by line, so that a character without a Shift-JIS form is
+        // found on its line.
+        std::size_t start = 0;
+        for (int line = 1; start < utf8->size(); ++line) {
+            std::size_t end = utf8->find('\n', start);
+            end = end == std::string::npos ? utf8->size() : end + 1;
+            const std::string_view piece(utf8->data() + start, end - start);
+            const std::string sjis = Utf8ToCp932(piece);
+            if (!m_unconvertibleLine && Cp932ToUtf8(sjis) != piece) m_unconvertibleLine = line;
+            m_converted += sjis;
+            start = end;
+        }
+        f = m_converted.empty() ? std::fopen("/dev/null", "rb")
+                                : fmemopen(m_converted.data(), m_converted.size(), "rb");
+        if (!f) {
+            m_converted.clear();
+            return false;
+        }
+    }
     m_file = f;
     m_pushedCount = 0;
     return true;
@@ -63,6 +136,8 @@ bool CTextFile::Open(const std::string& path) {
 void CTextFile::Close() {
     if (m_file) std::fclose(m_file);
     m_file = nullptr;
+    m_converted.clear();
+    m_unconvertibleLine = 0;
     m_pushedCount = 0;
 }
 

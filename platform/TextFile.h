@@ -9,12 +9,17 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 // Opens path for reading in binary mode; nullptr when it cannot be opened or
 // is no regular file (a directory, a device, a pipe).
 std::FILE* OpenRegularFile(const std::string& path);
+
+// True for text that is valid UTF-8 and holds at least one non-ASCII
+// character: such a data file was written in UTF-8, not Shift-JIS.
+bool IsUtf8Text(std::string_view bytes);
 
 // A seam for the fuzz targets: the bytes given here are what opening that
 // path reads, without the file system, until they are taken away again.
@@ -30,7 +35,13 @@ public:
     CTextFile& operator=(const CTextFile&) = delete;
 
     // False when the file cannot be opened for reading or is no regular file.
+    // A file written in UTF-8 (valid UTF-8 holding non-ASCII bytes, within
+    // the first 16 MiB) is read as the Shift-JIS it converts to; any other
+    // is read byte for byte, as Shift-JIS.
     bool Open(const std::string& path);
+    // After Open: the first line (from 1) of a UTF-8 file holding a character
+    // that Shift-JIS cannot hold (read as "？"), or 0.
+    int UnconvertibleLine() const { return m_unconvertibleLine; }
     void Close();
     bool IsOpen() const { return m_file != nullptr; }
 
@@ -46,6 +57,8 @@ private:
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
 
     std::FILE* m_file = nullptr;
+    std::string m_converted;  // a UTF-8 file's text in Shift-JIS, read from memory
+    int m_unconvertibleLine = 0;
     int m_pushed[2] = {};  // bytes read ahead, the last one is read next
     int m_pushedCount = 0;
 };

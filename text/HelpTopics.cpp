@@ -71,6 +71,7 @@ void CHelpTopics::ReadFile(const std::string& path, bool main, std::vector<std::
         m_reporter.ReportUnreadable(path);
         return;
     }
+    m_reporter.ReportUnconvertible(path, reader.UnconvertibleLine());
     std::string line;
     while (static_cast<int>(m_lines.size()) < kMaxLines && reader.ReadLine(&line)) {
         if (line.starts_with("//")) continue;

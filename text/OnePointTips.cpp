@@ -29,6 +29,7 @@ int COnePointTips::ShowTipFrom(const std::string& path, int requested) {
         m_count = 0;
         return m_reporter.ReportUnreadable(path);
     }
+    m_reporter.ReportUnconvertible(path, reader.UnconvertibleLine());
     std::string line;
     int count = 0;
     while (reader.ReadPiece(&line, kPieceBytes))

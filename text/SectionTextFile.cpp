@@ -14,6 +14,7 @@ int CSectionTextFile::Load(std::string_view fileName) {
     const std::string path = CSettingsStore::Instance().GetDataFilePath(fileName);
     platform::CTextFile file;
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
+    m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
 
     std::vector<std::string> lines;
     int counter = 1;

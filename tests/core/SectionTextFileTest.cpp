@@ -93,9 +93,9 @@ TEST_F(SectionTextFileTest, SpacersCommentsAndContinuationLines) {
 
 TEST_F(SectionTextFileTest, LinesAreFilledToAMultipleOfTheWidth) {
     const std::string b46(46, 'x'), b47(47, 'y');
-    LoadText("[1]\n2:" + b46 + "\n" + b47 + "\n\xE3\x81\x82\n[2]\n2:\n");
+    LoadText("[1]\n2:" + b46 + "\n" + b47 + "\n\x82\xA0x\n[2]\n2:\n");  // "あx" in Shift-JIS
     const std::string text = file.GetPartText(1, 2, 46);
-    EXPECT_EQ(text, b46 + b47 + std::string(45, ' ') + "\xE3\x81\x82" + std::string(43, ' '));
+    EXPECT_EQ(text, b46 + b47 + std::string(45, ' ') + "\x82\xA0x" + std::string(43, ' '));
     EXPECT_EQ(text.size() % 46, 0u);
     EXPECT_EQ(file.GetPartText(2, 2, 46), "");  // an empty part line adds no blanks
 }

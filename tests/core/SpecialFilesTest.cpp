@@ -10,7 +10,9 @@
 #include "app/CommandTable.h"
 #include "haiku/HaikuTable.h"
 #include "haiku/HaikuTextReader.h"
+#include "platform/Codec.h"
 #include "platform/ShiftJis.h"
+#include "platform/TextFile.h"
 #include "tests/core/ReaderTestSupport.h"
 #include "tests/core/TxtDataDir.h"
 #include "text/HelpTopics.h"
@@ -87,6 +89,45 @@ TEST(DataDirectory, ANonAsciiNameIsReadAndShownAsItsCharacters) {
     ASSERT_EQ(box.texts.size(), 1u);
     EXPECT_NE(box.texts[0].find("/博物館/TxtData/kuhi.txt"), std::string::npos);
     EXPECT_TRUE(platform::IsValidCp932(box.texts[0]));
+}
+
+}  // namespace
+
+namespace {
+
+// A data file edited on Linux is UTF-8: it reads as the Shift-JIS it stands
+// for, section for section; a character Shift-JIS lacks is named with its line.
+TEST(Utf8DataFiles, ReadAsTheirShiftJisAndTellACharacterThatHasNoForm) {
+    CTxtDataDir data;
+    const std::string sjis = "[*]\n1:序 旅立ち\n2:月日は百代の過客にして\n続きの行\n[*]\n1:表ソ能\n2:深川の草庵\n";
+    data.WriteRaw("okuno.txt", sjis);
+    data.WriteRaw("kuhi.txt", platform::Cp932ToUtf8(sjis));
+    ASSERT_TRUE(platform::IsUtf8Text(platform::Cp932ToUtf8(sjis)));
+    CSectionTextFile a, b;
+    ASSERT_EQ(a.Load("okuno.txt"), 0);
+    ASSERT_EQ(b.Load("kuhi.txt"), 0);
+    ASSERT_EQ(a.CountSections(), 2);
+    ASSERT_EQ(b.CountSections(), 2);
+    for (int s = 1; s <= 2; ++s)
+        for (int part = 1; part <= 2; ++part) EXPECT_EQ(a.GetPartText(s, part, 46), b.GetPartText(s, part, 46));
+    EXPECT_TRUE(data.messages.empty());
+
+    // U+32FF (the square era name of 2019) has no Shift-JIS form.
+    data.WriteRaw("goi.txt", "[*]\n1:a\n2:\xE3\x8B\xBF\n");
+    CSectionTextFile c;
+    ASSERT_EQ(c.Load("goi.txt"), 0);
+    EXPECT_EQ(c.GetPartText(1, 2, 2), "？");
+    ASSERT_EQ(data.messages.size(), 1u);
+    EXPECT_NE(data.messages[0].find("goi.txt\n3行目にシフトJISで表せない文字があります。"), std::string::npos);
+}
+
+TEST(Utf8DataFiles, OnlyValidUtf8WithNonAsciiTextCounts) {
+    EXPECT_FALSE(platform::IsUtf8Text("plain ASCII\n"));
+    EXPECT_FALSE(platform::IsUtf8Text("表ソ"));                 // Shift-JIS bytes
+    EXPECT_TRUE(platform::IsUtf8Text("\xE8\xA1\xA8"));          // 表 in UTF-8
+    EXPECT_FALSE(platform::IsUtf8Text("\xC0\xAF"));             // an overlong form
+    EXPECT_FALSE(platform::IsUtf8Text("\xED\xA0\x80"));         // a surrogate
+    EXPECT_FALSE(platform::IsUtf8Text("\xE8\xA1"));             // cut short
 }
 
 }  // namespace

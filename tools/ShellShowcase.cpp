@@ -2,10 +2,12 @@
 // or takes a screenshot of the main window with a haiku list and a calendar
 // window open.
 //   kirokan_showcase timing <data dir> [runs]
-//   kirokan_showcase screenshot <data dir> <png file>
+//   kirokan_showcase screenshot <data dir> <png file> [card]
+//   kirokan_showcase card <data dir> <png file> <register number>
 // The data directory holds TxtData; the tool's own settings file
 // (kirokan_showcase.INI) is written there with the start-up windows off.
 #include <QApplication>
+#include <QPainter>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMdiArea>
@@ -18,6 +20,7 @@
 #include <cstring>
 #include <vector>
 
+#include "haiku/HaikuCardDlg.h"
 #include "app/ChildFrame.h"
 #include "app/KirokanApp.h"
 #include "app/MainFrame.h"
@@ -97,10 +100,35 @@ int main(int argc, char* argv[]) {
         // The haiku list active: the search bar is usable.
         frame->ActivateChildFrame(frame->GetChildFrames().front());
         QCoreApplication::processEvents();
-        const QPixmap shot = frame->grab();
+        QPixmap shot = frame->grab();
+        // With "card": the haiku card open over the list, as a reader sees it.
+        if (argc > 4 && std::strcmp(argv[4], "card") == 0) {
+            CHaikuCardDlg card(frame);
+            card.SetOrder(0);
+            card.SetPosition(141);  // register number 142
+            card.show();
+            QCoreApplication::processEvents();
+            QPainter painter(&shot);
+            const QPoint at((frame->width() - card.width()) * 3 / 4, (frame->height() - card.height()) / 2);
+            painter.drawPixmap(at, card.grab());
+            painter.end();
+            card.done(QDialog::Rejected);
+        }
         const bool ok = shot.save(QString::fromLocal8Bit(argv[3]));
         frame->close();
         app.ExitInstance();
+        return ok ? 0 : 1;
+    }
+    // The haiku card alone, at one haiku of the register.
+    if (std::strcmp(argv[1], "card") == 0 && argc > 4) {
+        CSettingsStore::Instance().Init(dir, "kirokan_showcase");
+        CHaikuCardDlg card;
+        card.SetOrder(0);
+        card.SetPosition(std::max(1, std::atoi(argv[4])) - 1);
+        card.show();
+        QCoreApplication::processEvents();
+        const bool ok = card.grab().save(QString::fromLocal8Bit(argv[3]));
+        card.done(QDialog::Rejected);
         return ok ? 0 : 1;
     }
     return 2;

@@ -1,0 +1,86 @@
+# The sources of the two libraries, by name. kirokan_core is the Qt-free
+# code (compiled with the Shift-JIS literal flags); kirokan_ui the Qt layer.
+# A core source that includes a Qt header stops the configure step (see
+# the check in CMakeLists.txt), so no file moves between them unnoticed.
+set(KIROKAN_CORE_SOURCES
+  platform/Codec.cpp
+  platform/MessageBox.cpp
+  platform/Profile.cpp
+  platform/ShiftJis.cpp
+  platform/TextFile.cpp
+  calendar/CalendarNames.cpp
+  calendar/CalendarYearRows.cpp
+  calendar/DisplayYearState.cpp
+  calendar/OldCalendarTable.cpp
+  calendar/SexagenaryNames.cpp
+  haiku/HaikuCard.cpp
+  haiku/HaikuList.cpp
+  haiku/HaikuOrders.cpp
+  haiku/HaikuSortKeys.cpp
+  haiku/HaikuTable.cpp
+  haiku/HaikuTextReader.cpp
+  haiku/YearLine.cpp
+  text/BlankFill.cpp
+  text/HelpBrowser.cpp
+  text/HelpHistory.cpp
+  text/HelpTopics.cpp
+  text/OnePointTips.cpp
+  text/SectionLines.cpp
+  text/SectionTextFile.cpp
+  text/TextWork.cpp
+  text/TextWorkIndex.cpp
+  text/TextWorkKind.cpp
+  app/CalendarTitle.cpp
+  app/CascadePlacement.cpp
+  app/CommandLine.cpp
+  app/CommandTable.cpp
+  app/DataDirectory.cpp
+  app/KirokanDoc.cpp
+  app/MessageReporter.cpp
+  app/RecentFileList.cpp
+  app/SearchHistory.cpp
+  app/SettingsStore.cpp
+  app/WindowPlacement.cpp
+  res/Accelerators.cpp
+  res/CalendarDialogTemplates.cpp
+  res/DialogTemplates.cpp
+  res/FontNames.cpp
+  res/HaikuCardDialogTemplate.cpp
+  res/Menus.cpp
+  res/ShellDialogTemplates.cpp
+  res/Strings.cpp
+  res/TextDialogTemplates.cpp
+  res/TextWindowTexts.cpp
+  res/ToolBar.cpp
+)
+
+set(KIROKAN_UI_SOURCES
+  platform/DialogBuilder.cpp
+  platform/DialogUnits.cpp
+  platform/Fonts.cpp
+  platform/QtCodec.cpp
+  platform/QtTranslations.cpp
+  platform/ResourceImages.cpp
+  platform/UpDownControl.cpp
+  calendar/CalendarYearModel.cpp
+  calendar/DisplayYearDlg.cpp
+  calendar/OldNewSimpleListView.cpp
+  haiku/HaikuCardDlg.cpp
+  haiku/HaikuListView.cpp
+  text/DrawnPane.cpp
+  text/OnePointDlg.cpp
+  text/SimpleHelpDlg.cpp
+  text/TextWorkDlg.cpp
+  app/AboutDlg.cpp
+  app/CalendarHallHooks.cpp
+  app/ChildFrame.cpp
+  app/DocTemplate.cpp
+  app/HaikuHallHooks.cpp
+  app/KirokanApp.cpp
+  app/KirokanView.cpp
+  app/MainFrame.cpp
+  app/NewTypeDlg.cpp
+  app/SearchBar.cpp
+  app/TextHallHooks.cpp
+  app/WindowHooks.cpp
+)

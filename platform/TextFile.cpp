@@ -57,25 +57,10 @@ namespace {
 
 constexpr std::size_t kUtf8Probe = 16u << 20;  // a larger file is read as Shift-JIS
 
-// The whole file when it is UTF-8 holding non-ASCII bytes; nullopt otherwise
-// (the file is then rewound to its start).
-std::optional<std::string> ReadIfUtf8(std::FILE* f) {
-    std::string bytes;
-    char buf[65536];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        bytes.append(buf, n);
-        if (bytes.size() > kUtf8Probe) break;
-    }
-    const bool utf8 = bytes.size() <= kUtf8Probe && !std::ferror(f) && IsUtf8Text(bytes);
-    std::rewind(f);
-    if (!utf8) return std::nullopt;
-    return bytes;
-}
-
-}  // namespace
-
-bool IsUtf8Text(std::string_view bytes) {
+// -1 when bytes are not UTF-8, 0 when they are ASCII only, 1 when they are
+// UTF-8 with non-ASCII characters. With cutEndAllowed, a character cut off
+// by the end of bytes (the end of a block read so far) does not count.
+int ScanUtf8(std::string_view bytes, bool cutEndAllowed) {
     bool nonAscii = false;
     for (std::size_t i = 0; i < bytes.size();) {
         const auto c = static_cast<unsigned char>(bytes[i]);
@@ -89,19 +74,48 @@ bool IsUtf8Text(std::string_view bytes) {
         if ((c & 0xE0) == 0xC0) len = 2, min = 0x80;
         else if ((c & 0xF0) == 0xE0) len = 3, min = 0x800;
         else if ((c & 0xF8) == 0xF0) len = 4, min = 0x10000;
-        else return false;
-        if (i + len > bytes.size()) return false;
+        else return -1;
+        if (i + len > bytes.size()) {
+            if (!cutEndAllowed) return -1;
+            for (std::size_t k = i + 1; k < bytes.size(); ++k)
+                if ((static_cast<unsigned char>(bytes[k]) & 0xC0) != 0x80) return -1;
+            break;
+        }
         unsigned int cp = c & (0xFF >> (len + 1));
         for (std::size_t k = 1; k < len; ++k) {
             const auto t = static_cast<unsigned char>(bytes[i + k]);
-            if ((t & 0xC0) != 0x80) return false;
+            if ((t & 0xC0) != 0x80) return -1;
             cp = (cp << 6) | (t & 0x3F);
         }
-        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return -1;
         i += len;
     }
-    return nonAscii;
+    return nonAscii ? 1 : 0;
 }
+
+// The whole file when it is UTF-8 holding non-ASCII bytes; nullopt otherwise
+// (the file is then rewound to its start). A Shift-JIS file is told by its
+// first block: its first double-byte character is no UTF-8.
+std::optional<std::string> ReadIfUtf8(std::FILE* f) {
+    std::string bytes;
+    char buf[65536];
+    std::size_t n;
+    bool first = true;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
+        bytes.append(buf, n);
+        if (bytes.size() > kUtf8Probe) break;
+        if (first && ScanUtf8(bytes, true) < 0) break;
+        first = false;
+    }
+    const bool utf8 = bytes.size() <= kUtf8Probe && !std::ferror(f) && ScanUtf8(bytes, false) == 1;
+    std::rewind(f);
+    if (!utf8) return std::nullopt;
+    return bytes;
+}
+
+}  // namespace
+
+bool IsUtf8Text(std::string_view bytes) { return ScanUtf8(bytes, false) == 1; }
 
 bool CTextFile::Open(const std::string& path) {
     Close();

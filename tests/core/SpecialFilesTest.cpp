@@ -121,6 +121,20 @@ TEST(Utf8DataFiles, ReadAsTheirShiftJisAndTellACharacterThatHasNoForm) {
     EXPECT_NE(data.messages[0].find("goi.txt\n3行目にシフトJISで表せない文字があります。"), std::string::npos);
 }
 
+TEST(Utf8DataFiles, AUtf8FileLongerThanOneReadBlockIsStillUtf8) {
+    // The first 64 KiB block of the file ends inside a character.
+    CTxtDataDir data;
+    std::string utf8 = "[*]\n1:a\n2:";
+    while (utf8.size() < 65536 - 1) utf8 += "x";
+    utf8 += "\xE8\xA1\xA8\n";  // 表 across the block's end
+    data.WriteRaw("okuno.txt", utf8);
+    CSectionTextFile file;
+    ASSERT_EQ(file.Load("okuno.txt"), 0);
+    const std::string text = file.GetPartText(1, 2, 1);
+    EXPECT_EQ(text.substr(text.size() - 2), "表");
+    EXPECT_TRUE(data.messages.empty());
+}
+
 TEST(Utf8DataFiles, OnlyValidUtf8WithNonAsciiTextCounts) {
     EXPECT_FALSE(platform::IsUtf8Text("plain ASCII\n"));
     EXPECT_FALSE(platform::IsUtf8Text("表ソ"));                 // Shift-JIS bytes

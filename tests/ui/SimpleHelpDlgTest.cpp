@@ -26,6 +26,13 @@ const text::HelpLinkBox* FindLink(CSimpleHelpDlg& dlg, const QString& name) {
     return nullptr;
 }
 
+// Points the browser at a Topics.txt of longLines body lines, starting on topic.
+void Prepare(CSimpleHelpDlg& dlg, CTextWindowFixture& fx, int longLines, const QString& topic) {
+    dlg.SetFilePath(platform::FromQString(fx.Write(QStringLiteral("Topics.txt"), Topics(longLines))));
+    dlg.SetCaptionSuffix(platform::FromQString(topic));
+    dlg.SetStartTopic(platform::FromQString(topic));
+}
+
 QRect ToQRect(const text::PixelRect& r) { return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top); }
 
 }  // namespace
@@ -36,9 +43,7 @@ private slots:
     void showsTheContentsWithBlueLinksAndFollowsThem() {
         CTextWindowFixture fx;
         CSimpleHelpDlg dlg;
-        dlg.SetFilePath(platform::FromQString(fx.Write(QStringLiteral("Topics.txt"), Topics(20))));
-        dlg.SetCaptionSuffix(platform::FromQString(QStringLiteral("目次")));
-        dlg.SetStartTopic(platform::FromQString(QStringLiteral("目次")));
+        Prepare(dlg, fx, 20, QStringLiteral("目次"));
         QVERIFY(dlg.Create());
         QCOMPARE(dlg.windowTitle(), QStringLiteral("簡易ヘルプ V1.03 - 目次"));
         QCOMPARE(dlg.SearchList(1)->count(), 4);
@@ -105,9 +110,7 @@ private slots:
     void theWheelOverTheTopicScrollBarMovesThePage() {
         CTextWindowFixture fx;
         CSimpleHelpDlg dlg;
-        dlg.SetFilePath(platform::FromQString(fx.Write(QStringLiteral("Topics.txt"), Topics(40))));
-        dlg.SetCaptionSuffix(platform::FromQString(QStringLiteral("松島")));
-        dlg.SetStartTopic(platform::FromQString(QStringLiteral("松島")));
+        Prepare(dlg, fx, 40, QStringLiteral("松島"));
         QVERIFY(dlg.Create());
         dlg.show();
         QVERIFY(dlg.TopicScrollBar()->isEnabled());

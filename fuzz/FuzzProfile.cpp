@@ -1,10 +1,6 @@
 // Reads an arbitrary settings file through the profile functions and the
 // settings store, then writes one key into it.
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <vector>
 
@@ -18,15 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzsupport::DataDir();
     CSettingsStore& store = CSettingsStore::Instance();
     const std::string& ini = store.GetSettingsPath();
-    fuzzsupport::WriteBytes(ini, data, size);
-    // Dated an hour back, a second apart from the last input: the file is
-    // then read once for all the reads below (a file changed within the last
-    // tick of the file times is read anew every time), and never mistaken
-    // for the last input's.
-    static long long serial = 0;
-    const timespec times[2] = {{std::time(nullptr) - 3600 + (++serial % 1800), 0},
-                               {std::time(nullptr) - 3600 + (serial % 1800), 0}};
-    utimensat(AT_FDCWD, ini.c_str(), times, 0);
+    // The settings file is a memory file: read and written without the file
+    // system, through the same parsing and merging as a file on disk.
+    fuzzsupport::PutFile(ini, data, size);
 
     store.GetOnePoint();
     store.GetOnePointView();
@@ -36,6 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto history = store.LoadFindStrings();
     Check(history.size() <= size);
     for (const auto& entry : history) Check(!entry.empty());
+    // A key read alone gives what the whole section gives for it.
+    for (const char* section : {"Settings", "Find Strings"})
+        for (const auto& [key, value] : platform::GetPrivateProfileSection(ini, section))
+            Check(platform::GetPrivateProfileString(ini, section, key, "\n") == value);
 
     // A placement that parses formats back to the same placement.
     WindowPlacement p;

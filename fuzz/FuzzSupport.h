@@ -1,10 +1,8 @@
 #pragma once
 // Shared by the fuzz targets: one temporary data directory per process
-// (removed again when the process ends), the input written to a file in it,
-// and a silent message box.
+// (removed again when the process ends), the input held as a memory file in
+// it, and a silent message box.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -35,17 +33,10 @@ inline const std::string& DataDir() {
     return dir;
 }
 
-// The input as the readers' file at path, held in memory: no file system
-// work per input (the settings file, whose writes are fuzzed, stays on disk).
+// The input as the file at path, held in memory: no file system work per
+// input, for the readers and for the settings file's writes alike.
 inline void PutFile(const std::string& path, const uint8_t* data, size_t size) {
     platform::SetMemoryFile(path, std::string(reinterpret_cast<const char*>(data), size));
-}
-
-inline void WriteBytes(const std::string& path, const uint8_t* data, size_t size) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) std::abort();
-    if (size && std::fwrite(data, 1, size, f) != size) std::abort();
-    std::fclose(f);
 }
 
 // Stops the run with a finding when an expectation fails.

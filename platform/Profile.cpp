@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <unordered_set>
 
@@ -165,19 +167,51 @@ bool FindSection(const std::vector<Line>& lines, std::string_view section, Secti
     return false;
 }
 
-bool LookUp(const std::vector<Line>& lines, std::string_view section, std::string_view key,
-            std::string* value) {
-    SectionSpan span;
-    if (!FindSection(lines, section, &span)) return false;
-    for (std::size_t i = span.header + 1; i < span.last; ++i) {
-        std::string_view k, v;
-        if (ParseEntry(Content(lines[i].raw), &k, &v) && SameName(k, key)) {
-            // A value read back is a C string: it ends at a NUL byte.
-            *value = std::string(v.substr(0, v.find('\0')));
-            return true;
+// What the readers look up, found once per reading of a file: the first
+// section of each name (a later one of the same name is never read) and the
+// first value of each key in it.
+struct FileIndex {
+    std::unordered_map<std::string, std::size_t> headers;  // NameKey -> header line
+    std::vector<std::size_t> headerLines;                   // every header line, in order
+    std::unordered_map<std::string, std::string> values;    // NameKey(section) "\n" NameKey(key)
+};
+
+FileIndex IndexLines(const std::vector<Line>& lines) {
+    FileIndex index;
+    bool firstOfName = false;
+    std::string sectionKey;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string_view content = Content(lines[i].raw);
+        std::string_view name;
+        if (ParseHeader(content, &name)) {
+            index.headerLines.push_back(i);
+            sectionKey = NameKey(name);
+            firstOfName = index.headers.emplace(sectionKey, i).second;
+            continue;
         }
+        std::string_view k, v;
+        if (firstOfName && ParseEntry(content, &k, &v))
+            // A value read back is a C string: it ends at a NUL byte.
+            index.values.emplace(sectionKey + '\n' + NameKey(k), std::string(v.substr(0, v.find('\0'))));
     }
-    return false;
+    return index;
+}
+
+// FindSection through the index.
+bool FindIndexedSection(const std::vector<Line>& lines, const FileIndex& index, std::string_view section,
+                        SectionSpan* span) {
+    const auto it = index.headers.find(NameKey(section));
+    if (it == index.headers.end()) return false;
+    span->header = it->second;
+    const auto next = std::upper_bound(index.headerLines.begin(), index.headerLines.end(), it->second);
+    span->last = next == index.headerLines.end() ? lines.size() : *next;
+    span->insertAt = span->header + 1;
+    for (std::size_t j = span->last; j > span->header + 1; --j)
+        if (!Trim(Content(lines[j - 1].raw)).empty()) {
+            span->insertAt = j;
+            break;
+        }
+    return true;
 }
 
 bool UsableName(std::string_view name, bool isSection) {
@@ -270,6 +304,7 @@ struct FileLines {
     bool readable = false;  // a regular file, read without error
     bool whole = false;     // and read to its end within the bound
     std::shared_ptr<const std::vector<Line>> lines = std::make_shared<std::vector<Line>>();
+    std::shared_ptr<const FileIndex> index = std::make_shared<FileIndex>();
 };
 
 // A value that could not be written: kept for the rest of the run.
@@ -304,6 +339,14 @@ ProfileState& State() {
 }
 
 bool Stamp(const std::string& path, FileStamp* stamp, struct stat* st) {
+    if (const MemoryFile* memory = FindMemoryFile(path)) {
+        // A memory file changes only through SetMemoryFile: its generation
+        // dates it exactly, so its lines are always trusted.
+        *stamp = FileStamp{};
+        stamp->size = static_cast<off_t>(memory->bytes.size());
+        stamp->mtime = stamp->ctime = -static_cast<long long>(memory->generation);
+        return true;
+    }
     if (stat(path.c_str(), st) != 0) return false;
     stamp->dev = st->st_dev;
     stamp->ino = st->st_ino;
@@ -328,7 +371,11 @@ const FileLines& Load(ProfileState& state, const std::string& path) {
     fresh.readAt = Now();
     std::string data;
     fresh.readable = ReadFile(path, &data, &fresh.whole);
-    if (fresh.readable) fresh.lines = std::make_shared<std::vector<Line>>(SplitLines(data));
+    if (fresh.readable) {
+        auto lines = std::make_shared<std::vector<Line>>(SplitLines(data));
+        fresh.index = std::make_shared<FileIndex>(IndexLines(*lines));
+        fresh.lines = std::move(lines);
+    }
     cached = std::move(fresh);
     return cached;
 }
@@ -421,8 +468,9 @@ std::string GetPrivateProfileString(const std::string& path, std::string_view se
     std::string value;
     if (FindKept(state, path, section, key, &value)) return value;
     const FileLines& file = Load(state, path);
-    if (!file.readable || !LookUp(*file.lines, section, key, &value)) return std::string(def);
-    return value;
+    if (!file.readable) return std::string(def);
+    const auto it = file.index->values.find(NameKey(section) + '\n' + NameKey(key));
+    return it == file.index->values.end() ? std::string(def) : it->second;
 }
 
 int GetPrivateProfileInt(const std::string& path, std::string_view section, std::string_view key,
@@ -438,7 +486,7 @@ std::vector<ProfileEntry> GetPrivateProfileSection(const std::string& path,
     std::vector<ProfileEntry> entries;
     const FileLines& file = Load(state, path);
     SectionSpan span;
-    if (file.readable && FindSection(*file.lines, section, &span)) {
+    if (file.readable && FindIndexedSection(*file.lines, *file.index, section, &span)) {
         const std::vector<Line>& lines = *file.lines;
         std::unordered_set<std::string> seen;
         for (std::size_t i = span.header + 1; i < span.last; ++i) {
@@ -479,11 +527,16 @@ bool WritePrivateProfileEntries(const std::string& path, std::string_view sectio
         return false;
     };
 
-    WriterLock writers(path);
-    if (state.swept.insert(path).second) RemoveStaleTemporaries(path);
+    // A memory file (the fuzz targets' seam) is read and replaced in memory.
+    const bool inMemory = FindMemoryFile(path) != nullptr;
+    std::optional<WriterLock> writers;
+    if (!inMemory) writers.emplace(path);
+    if (!inMemory && state.swept.insert(path).second) RemoveStaleTemporaries(path);
     std::vector<Line> lines;
     struct stat st {};
-    if (lstat(path.c_str(), &st) == 0) {
+    if (inMemory) {
+        lines = *Load(state, path).lines;
+    } else if (lstat(path.c_str(), &st) == 0) {
         struct stat target {};
         if (stat(path.c_str(), &target) != 0 || !S_ISREG(target.st_mode)) return keep("is not a regular file");
         // A file its owner made read-only stays as it is, even for root.
@@ -524,7 +577,10 @@ bool WritePrivateProfileEntries(const std::string& path, std::string_view sectio
         out += l.raw;
         out += '\n';
     }
-    if (!ReplaceFile(path, out)) return keep("cannot be written");
+    if (inMemory)
+        SetMemoryFile(path, std::move(out));
+    else if (!ReplaceFile(path, out))
+        return keep("cannot be written");
     // What the file now holds needs no keeping.
     if (const auto it = state.kept.find(path); it != state.kept.end())
         std::erase_if(it->second, [&](const KeptValue& k) {

@@ -16,21 +16,31 @@ CTextFile::~CTextFile() { Close(); }
 
 namespace {
 
-std::unordered_map<std::string, std::string>& MemoryFiles() {
-    static std::unordered_map<std::string, std::string> files;
+std::unordered_map<std::string, MemoryFile>& MemoryFiles() {
+    static std::unordered_map<std::string, MemoryFile> files;
     return files;
 }
 
 }  // namespace
 
-void SetMemoryFile(const std::string& path, std::string bytes) { MemoryFiles()[path] = std::move(bytes); }
+void SetMemoryFile(const std::string& path, std::string bytes) {
+    static unsigned long long generation = 0;
+    MemoryFiles()[path] = MemoryFile{std::move(bytes), ++generation};
+}
 
 void RemoveMemoryFile(const std::string& path) { MemoryFiles().erase(path); }
+
+const MemoryFile* FindMemoryFile(const std::string& path) {
+    auto& files = MemoryFiles();
+    if (files.empty()) return nullptr;
+    const auto it = files.find(path);
+    return it == files.end() ? nullptr : &it->second;
+}
 
 std::FILE* OpenRegularFile(const std::string& path) {
     if (auto& files = MemoryFiles(); !files.empty()) {
         if (const auto it = files.find(path); it != files.end()) {
-            std::string& bytes = it->second;
+            std::string& bytes = it->second.bytes;
             return bytes.empty() ? std::fopen("/dev/null", "rb") : fmemopen(bytes.data(), bytes.size(), "rb");
         }
     }

@@ -27,6 +27,14 @@ bool IsUtf8Text(std::string_view bytes);
 void SetMemoryFile(const std::string& path, std::string bytes);
 void RemoveMemoryFile(const std::string& path);
 
+// The memory file at path, or nullptr. Its generation grows with every
+// SetMemoryFile, so a reader caching its lines sees each change.
+struct MemoryFile {
+    std::string bytes;
+    unsigned long long generation = 0;
+};
+const MemoryFile* FindMemoryFile(const std::string& path);
+
 class CTextFile {
 public:
     CTextFile() = default;

@@ -376,3 +376,32 @@ TEST(Profile, WritersInTwoProcessesLoseNoKeyAndLeaveNoTemporaryFile) {
     for (const std::string& name : DirectoryEntries(dir.Path()))
         EXPECT_TRUE(name == "kirokan.INI" || name == "kirokan.INI.lock") << name << " left behind";
 }
+
+// The fuzz targets' seam: a memory file in place of the settings file is read
+// and rewritten exactly as the same file on disk is, and no file appears.
+TEST(Profile, AMemorySettingsFileIsMergedLikeTheFileOnDisk) {
+    TempDir dir;
+    const std::string disk = dir / "disk.INI";
+    const std::string memory = dir / "memory.INI";
+    const std::string start = "; kept\r\n[Settings]\r\nonepoint = 3\r\n\r\n[FindStrings]\r\n0=a\r\n";
+    WriteFile(disk, start);
+    SetMemoryFile(memory, start);
+    for (const std::string& path : {disk, memory}) {
+        EXPECT_EQ(GetPrivateProfileInt(path, "settings", "ONEPOINT", 0), 3);
+        EXPECT_TRUE(WritePrivateProfileInt(path, "Settings", "kironoNo", 12));
+        EXPECT_TRUE(WritePrivateProfileString(path, "New", "k", "v\nw"));
+        EXPECT_EQ(GetPrivateProfileInt(path, "Settings", "kironoNo", 0), 12);
+        EXPECT_EQ(GetPrivateProfileString(path, "FindStrings", "0"), "a");
+    }
+    const MemoryFile* written = FindMemoryFile(memory);
+    ASSERT_NE(written, nullptr);
+    EXPECT_EQ(written->bytes, ReadFile(disk));
+    // A new value set from outside is seen at once, with no file time to wait for.
+    SetMemoryFile(memory, "[Settings]\nonepoint=5\n");
+    EXPECT_EQ(GetPrivateProfileInt(memory, "Settings", "onepoint", 0), 5);
+    EXPECT_FALSE(std::filesystem::exists(memory));
+    EXPECT_FALSE(std::filesystem::exists(memory + ".lock"));
+    RemoveMemoryFile(memory);
+    EXPECT_EQ(FindMemoryFile(memory), nullptr);
+}
+

@@ -12,6 +12,8 @@ enum class CommandAction {
     HaikuCard,        // at the stored order and position
     OnePointTips,
     HelpContents,     // Topics.txt, caption suffix and start topic "目次"
+    MuseumSearch,     // the museum-wide search window (one, modeless)
+    DateConverter,    // the date converter window (one, modeless)
     About,            // version window (application object)
     ViewOnly,         // handled only by the active view; disabled otherwise
     FileNew,          // application object: chooser of the templates

@@ -28,6 +28,8 @@
 #include "app/SettingsStore.h"
 #include "app/WindowHooks.h"
 #include "app/WindowPlacement.h"
+#include "calendar/DateConverterDlg.h"
+#include "calendar/OldNewSimpleListView.h"
 #include "haiku/HaikuOrders.h"
 #include "platform/QtCodec.h"
 #include "platform/ResourceImages.h"
@@ -37,6 +39,7 @@
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
 #include "res/ToolBar.h"
+#include "text/MuseumSearchDlg.h"
 
 namespace {
 
@@ -340,6 +343,12 @@ void CMainFrame::OnCommand(int id) {
             if (hooks.runHelpBrowser) hooks.runHelpBrowser(this, path, topic, topic);
             break;
         }
+        case CommandAction::MuseumSearch:
+            ShowMuseumSearch();
+            break;
+        case CommandAction::DateConverter:
+            ShowDateConverter();
+            break;
         case CommandAction::About:
             if (app) app->OnAppAbout();
             break;
@@ -381,6 +390,33 @@ void CMainFrame::OnCommand(int id) {
             break;
     }
     UpdateCommandUI();
+}
+
+CMuseumSearchDlg* CMainFrame::GetMuseumSearch() const { return m_museumSearch.data(); }
+
+CDateConverterDlg* CMainFrame::GetDateConverter() const { return m_dateConverter.data(); }
+
+void CMainFrame::ShowMuseumSearch() {
+    if (!m_museumSearch) m_museumSearch = new CMuseumSearchDlg(this);
+    m_museumSearch->show();
+    m_museumSearch->raise();
+    m_museumSearch->activateWindow();
+}
+
+void CMainFrame::ShowDateConverter() {
+    if (!m_dateConverter) m_dateConverter = new CDateConverterDlg(this);
+    m_dateConverter->show();
+    m_dateConverter->raise();
+    m_dateConverter->activateWindow();
+}
+
+bool CMainFrame::OpenCalendarAt(int year) {
+    if (year < COldNewSimpleListView::kFirstDisplayYear || year > COldNewSimpleListView::kLastDisplayYear)
+        return false;
+    OnCommand(res::ID_CALENDAR_TABLE);
+    CChildFrame* frame = GetActiveFrame();
+    auto* view = frame ? dynamic_cast<COldNewSimpleListView*>(frame->GetViewWidget()) : nullptr;
+    return view && view->ShowYear(year);
 }
 
 void CMainFrame::UpdateCommandUI() {

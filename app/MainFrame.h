@@ -19,6 +19,8 @@ class CChildFrame;
 class CKirokanDoc;
 class CKirokanViewBase;
 class CSearchBar;
+class CMuseumSearchDlg;
+class CDateConverterDlg;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -52,6 +54,17 @@ public:
 
     // The title of the document window a museum command opened last.
     const char* GetDocTitle() const { return m_szDocTitle; }
+
+    // The two windows of this program's own, one of each, modeless: made
+    // on first use, then shown and raised. The converter's button opens
+    // the calendar hall at a year of 1644..1694 (OpenCalendarAt).
+    void ShowMuseumSearch();
+    void ShowDateConverter();
+    CMuseumSearchDlg* GetMuseumSearch() const;
+    CDateConverterDlg* GetDateConverter() const;
+    // Opens the old/new calendar list (as the calendar command does) and
+    // shows year in it; false outside the list's years.
+    bool OpenCalendarAt(int year);
 
     // Runs command id when it is enabled on the current route.
     void OnCommand(int id);
@@ -109,6 +122,8 @@ private:
     CKirokanViewBase* m_activeView = nullptr;
     const CChildFrame* m_closingFrame = nullptr;
     bool m_destroying = false;
+    QPointer<CMuseumSearchDlg> m_museumSearch;
+    QPointer<CDateConverterDlg> m_dateConverter;
 };
 
 // The program's main frame (nullptr before start-up and after exit).

@@ -90,6 +90,14 @@ void COldNewSimpleListView::OnSetDisplayYear() {
     Fill();
 }
 
+bool COldNewSimpleListView::ShowYear(int year) {
+    if (year < kFirstDisplayYear || year > kLastDisplayYear) return false;
+    m_displayYear = year;
+    m_displayMonth = 1;
+    Fill();
+    return true;
+}
+
 void COldNewSimpleListView::OnOnePoint() {
     CSettingsStore::Instance().SetOnePoint(kCalendarOnePoint);
     if (m_tipsRunner) m_tipsRunner();

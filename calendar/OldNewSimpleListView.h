@@ -40,6 +40,10 @@ public:
     // ワンポイント: the tips from the calendar hall always start at tip 42.
     void OnOnePoint();
 
+    // Shows year (1644..1694) from month 1 as the display-year window would;
+    // false, with nothing changed, for any other year.
+    bool ShowYear(int year);
+
     int GetDisplayYear() const { return m_displayYear; }
     int GetDisplayMonth() const { return m_displayMonth; }
     const std::string& GetCaption() const { return m_caption; }

@@ -10,7 +10,9 @@ set(KIROKAN_CORE_SOURCES
   platform/TextFile.cpp
   calendar/CalendarNames.cpp
   calendar/CalendarYearRows.cpp
+  calendar/DateConverter.cpp
   calendar/DisplayYearState.cpp
+  calendar/EraTable.cpp
   calendar/OldCalendarTable.cpp
   calendar/SexagenaryNames.cpp
   haiku/HaikuCard.cpp
@@ -24,8 +26,10 @@ set(KIROKAN_CORE_SOURCES
   text/HelpBrowser.cpp
   text/HelpHistory.cpp
   text/HelpTopics.cpp
+  text/MuseumSearch.cpp
   text/OnePointTips.cpp
   text/SectionLines.cpp
+  text/SearchText.cpp
   text/SectionTextFile.cpp
   text/TextWork.cpp
   text/TextWorkIndex.cpp
@@ -63,11 +67,13 @@ set(KIROKAN_UI_SOURCES
   platform/ResourceImages.cpp
   platform/UpDownControl.cpp
   calendar/CalendarYearModel.cpp
+  calendar/DateConverterDlg.cpp
   calendar/DisplayYearDlg.cpp
   calendar/OldNewSimpleListView.cpp
   haiku/HaikuCardDlg.cpp
   haiku/HaikuListView.cpp
   text/DrawnPane.cpp
+  text/MuseumSearchDlg.cpp
   text/OnePointDlg.cpp
   text/SimpleHelpDlg.cpp
   text/TextWorkDlg.cpp

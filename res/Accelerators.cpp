@@ -23,6 +23,7 @@ constexpr Accelerator kAccelerators[] = {
     {"Shift+F1", ID_CONTEXT_HELP},
     {"F6", ID_NEXT_PANE},
     {"Shift+F6", ID_PREV_PANE},
+    {"Ctrl+Shift+F", ID_DATA_SEARCH},
 };
 
 }  // namespace

@@ -46,11 +46,15 @@ constexpr MenuItem kDataHall[] = {
     {ID_DATA_HAIKU_CARD, "キロノの俳句"},
     {ID_DATA_NATURE, "キロノが詠む動植物"},
     {ID_DATA_GLOSSARY, "語彙"},
+    kSeparator,
+    {ID_DATA_SEARCH, "総合検索"},
 };
 constexpr MenuItem kCalendarHall[] = {
     {ID_CALENDAR_TABLE, "旧暦・西暦対照表"},
     kSeparator,
     {ID_CALENDAR_YEAR, "表示年の設定"},
+    kSeparator,
+    {ID_CALENDAR_CONVERT, "日付の換算"},
 };
 constexpr MenuItem kWindow[] = {
     {ID_WINDOW_NEW, "新しいｳｨﾝﾄﾞｳを開く(&N)"},

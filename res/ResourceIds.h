@@ -32,6 +32,8 @@ enum : int {
     IDC_CARD_SEASON_WORD = 1026,
     IDC_CARD_COMMENTARY = 1027,
     IDD_DISPLAY_YEAR = 135,  // the display-year window of the calendar hall
+    IDD_MUSEUM_SEARCH = 140,   // the museum-wide search window (data hall)
+    IDD_DATE_CONVERTER = 141,  // the date converter (calendar hall)
     IDC_AREA_LABEL = 1006,
     IDC_YEAR_EDIT = 1007,
     IDC_MONTH_EDIT = 1008,
@@ -63,9 +65,11 @@ enum : int {
     ID_DATA_HAIKU_CARD = 32775,
     ID_DATA_NATURE = 32782,
     ID_DATA_GLOSSARY = 32788,
+    ID_DATA_SEARCH = 32810,       // this program's own: the museum-wide search
     // Calendar hall.
     ID_CALENDAR_TABLE = 32774,
     ID_CALENDAR_YEAR = 32780,
+    ID_CALENDAR_CONVERT = 32811,  // this program's own: the date converter
     // Help.
     ID_HELP_CONTENTS = 32787,
     ID_ONE_POINT = 32795,

@@ -40,6 +40,8 @@ constexpr StringEntry kStrings[] = {
     {ID_DATA_GLOSSARY, "語彙を表示します\n語彙"},
     {ID_CALENDAR_TABLE, "旧暦・西暦対照表を表示します。\n旧暦・西暦対照表"},
     {ID_CALENDAR_YEAR, "旧暦の表示年の設定\n表示年の設定"},
+    {ID_DATA_SEARCH, "博物館の俳句・解釈・作品・語彙・ヘルプをまとめて検索します。\n総合検索"},
+    {ID_CALENDAR_CONVERT, "旧暦と西暦の日付を換算します。\n日付の換算"},
     {ID_HELP_CONTENTS, "簡易ヘルプの目次を表示します\n簡易ヘルプの目次"},
     {ID_APP_ABOUT, "ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
     {ID_ONE_POINT, "ワンポイントを表示します。\nワンポイント"},

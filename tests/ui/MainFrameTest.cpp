@@ -88,8 +88,8 @@ private slots:
         QCOMPARE(Labels(Popup(bar, U("生涯館(&L)"))),
                  (QStringList{U("キロノの略年譜"), U("キロノの弟子・友人"), U("キロノの記念館"), U("キロノの句碑")}));
         QCOMPARE(Labels(Popup(bar, U("データ館(&D)"))),
-                 (QStringList{U("キロノの俳句"), U("キロノが詠む動植物"), U("語彙")}));
-        QCOMPARE(Labels(Popup(bar, U("暦館(&K)"))), (QStringList{U("旧暦・西暦対照表"), "-", U("表示年の設定")}));
+                 (QStringList{U("キロノの俳句"), U("キロノが詠む動植物"), U("語彙"), "-", U("総合検索")}));
+        QCOMPARE(Labels(Popup(bar, U("暦館(&K)"))), (QStringList{U("旧暦・西暦対照表"), "-", U("表示年の設定"), "-", U("日付の換算")}));
         const QStringList help128 = {U("目次(&I)"), "-", U("ﾊﾞｰｼﾞｮﾝ情報(Kirokan)(&A)..."), "-", U("ワンポイント(&O)")};
         QCOMPARE(Labels(Popup(bar, U("ﾍﾙﾌﾟ(&H)"))), help128);
 

@@ -63,8 +63,11 @@ const char* CCalendarNames::GetOldMonthReading(int month) const {
 }
 
 int CCalendarNames::DayOfWeek(int year, int month, int day) const {
-    // Zeller's congruence: January and February count as months 13 and 14 of
-    // the year before.
+    // Zeller's congruence (Chr. Zeller, "Kalender-Formeln", Acta Mathematica
+    // 9 (1887), 131-136), Gregorian form, rearranged so that 0 is Sunday:
+    // (13m + 8) / 5 is Zeller's (13(m + 1)) / 5 less one, and y + y/4 - y/100
+    // + y/400 his K + K/4 + J/4 - 2J taken mod 7. January and February count
+    // as months 13 and 14 of the year before.
     if (month < 3) {
         year -= 1;
         month += 12;
@@ -84,6 +87,8 @@ int CCalendarNames::DaysInMonth(int year, int month) const {
     }
 }
 
+// The Gregorian leap-year rule (the bull Inter gravissimas, 1582), applied to
+// every year (proleptic).
 int CCalendarNames::FebruaryDays(int year) const {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0 ? 29 : 28;
 }

@@ -9,8 +9,16 @@
 namespace {
 
 // Day number 1 (old 593, month 1, day 1) is the 40th day of Western 593.
+// Day number 1 (593, month 1, day 1) is Julian day number 1937689, 593-02-09
+// in the proleptic Gregorian calendar (calendar/old-calendar.md: the first
+// month's JDN in the pinned calendar data): day 40 of 593.
 constexpr long long kWesternOffset = 39;
-// Day number 1 has the cycle index 38 (壬寅).
+// Day number 1 has the cycle index 38 (壬寅). The day's name is number
+// (R.D. - 45) mod 60 counted from 甲子 = 1 (fixed day numbers, R.D. 1 =
+// 0001-01-01 Gregorian): N. Dershowitz and E. M. Reingold, Calendrical
+// Calculations, 3rd ed. (Cambridge University Press, 2008), ch. 19 "The
+// Chinese Calendar", chinese-day-name with chinese-day-name-epoch = R.D. 45.
+// JDN 1937689 is R.D. 216264; (216264 - 45) mod 60 = 39, the 39th name.
 constexpr long long kCycleOffset = 37;
 
 }  // namespace

@@ -37,6 +37,8 @@ CSexagenaryNames::CSexagenaryNames() {
     }
 }
 
+// The year cycle counts from 4 CE as 甲子, as every 60th year after it:
+// 1684, the year the era was changed to 貞享 for its being a 甲子 year.
 int CSexagenaryNames::GetYearCycle(int year) const {
     const int r = (year - 4) % kCycleLength;
     return r < 0 ? r + kCycleLength : r;

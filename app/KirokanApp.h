@@ -46,13 +46,14 @@ public:
     CDocTemplate* m_pCalendarTemplate = nullptr;
 
     // Commands of the application object.
-    void OnAppAbout();   // 57664
-    void OnFileNew();    // 57600: chooser of the templates
-    void OnFileOpen();   // 57601: open-file dialog
+    void OnAppAbout();   // ID_APP_ABOUT
+    void OnFileNew();    // ID_FILE_NEW: chooser of the templates
+    void OnFileOpen();   // ID_FILE_OPEN: open-file dialog
     // Opens path in template 1, or activates the window already showing it.
     CKirokanDoc* OpenDocumentFile(const std::string& path);
 
-    // The start-up windows (also reached by commands 32795 and 32775).
+    // The start-up windows (also reached by commands ID_ONE_POINT and
+    // ID_DATA_HAIKU_CARD).
     void RunOnePointTips();
     void RunHaikuCard(int order, int position);
 

@@ -1,6 +1,6 @@
 #pragma once
 // The plain view of template 1: paints nothing beyond its background and
-// prints one blank page (57607) after the print dialog is confirmed.
+// prints one blank page (ID_FILE_PRINT) after the print dialog is confirmed.
 #include <QWidget>
 
 #include "app/KirokanViewBase.h"

@@ -6,8 +6,8 @@
 //
 // Commands routed to the active view: the main frame first asks the active
 // view (IsCommandEnabled / HandleCommand) and only then falls back to its
-// own command table. 32801 (find), 32780 (display year) and 57607 (print)
-// are handled only by views; 32795 (tips) may be taken by a view.
+// own command table. ID_FIND, ID_CALENDAR_YEAR and ID_FILE_PRINT are handled
+// only by views; ID_ONE_POINT (tips) may be taken by a view.
 class CKirokanDoc;
 
 class CKirokanViewBase {

@@ -1,9 +1,10 @@
 #pragma once
-// The main window: menu bar (menu 128 while no document window is open,
-// menu 129 while one is), tool bar 128 (bar 59392), status bar (59393) with
-// one message pane, the search bar (32799), and the MDI area that holds the
-// document windows. Every command is routed here: first to the active view,
-// then through the command table (app/CommandTable.h).
+// The main window: menu bar (menu IDR_MAINFRAME while no document window is
+// open, IDR_KIROKATYPE while one is), tool bar IDR_MAINFRAME (bar
+// ID_VIEW_TOOLBAR), status bar (ID_VIEW_STATUS_BAR) with one message pane,
+// the search bar (ID_SEARCH_BAR), and the MDI area that holds the document
+// windows. Every command is routed here: first to the active view, then
+// through the command table (app/CommandTable.h).
 #include <QMainWindow>
 #include <QPointer>
 #include <map>

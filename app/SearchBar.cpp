@@ -34,7 +34,7 @@ public:
 
 CSearchBar::CSearchBar(QWidget* parent, QAction* findAction) : QToolBar(parent) {
     setObjectName(QString::number(res::ID_SEARCH_BAR));
-    // String 32800 names the bar; its first line is the floating caption.
+    // String IDS_SEARCH_BAR names the bar; its first line is the floating caption.
     setWindowTitle(platform::ToQString(res::LoadStringField(res::IDS_SEARCH_BAR, 0)));
     setIconSize(QSize(res::kToolButtonWidth, res::kToolButtonHeight));
     setAllowedAreas(Qt::AllToolBarAreas);

@@ -1,8 +1,8 @@
 #pragma once
-// The main frame's search bar (bar id 32799): an editable, sorted combo box
-// (32802) holding the search text and its history, a separator and the find
-// button (32801). The combo box is disabled until a haiku list view becomes
-// active. The history is loaded when the bar is created and written when it
+// The main frame's search bar (bar id ID_SEARCH_BAR): an editable, sorted
+// combo box (IDC_SEARCH_COMBO) holding the search text and its history, a
+// separator and the find button (ID_FIND). The combo box is disabled until
+// a haiku list view becomes active. The history is loaded when the bar is created and written when it
 // is destroyed.
 #include <QToolBar>
 #include <string>
@@ -18,7 +18,7 @@ public:
     // Full-width characters the combo box shows at least.
     static constexpr int kFullWidthShown = 12;
 
-    // findAction: the shared action of command 32801.
+    // findAction: the shared action of command ID_FIND.
     CSearchBar(QWidget* parent, QAction* findAction);
     ~CSearchBar() override;
 

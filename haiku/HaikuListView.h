@@ -1,6 +1,6 @@
 #pragma once
 // The haiku list window: all haiku of one order in nine columns. Sorting by a
-// column click, finding a phrase (command 32801) and opening the haiku card
+// column click, finding a phrase (command ID_FIND) and opening the haiku card
 // by a double-click. What it shows and decides lives in CHaikuList.
 #include <QTableView>
 #include <functional>
@@ -31,7 +31,7 @@ public:
     void OnInitialUpdate(const std::string& title);
     // The search bar's combo box follows the active list window.
     void OnActivateView(bool activate);
-    // Command 32801: finds the search bar's text.
+    // Command ID_FIND: finds the search bar's text.
     void OnFind();
     // Finds the text (Shift-JIS); returns the row or -1 after the message.
     int FindText(const std::string& text);

@@ -14,6 +14,8 @@
 #include "platform/MessageBox.h"
 #include "platform/QtCodec.h"
 #include "platform/UpDownControl.h"
+#include "res/ResourceIds.h"
+#include "tests/support/ResourceNames.h"
 #include "tests/ui/WindowTestMain.h"
 
 namespace {
@@ -59,10 +61,9 @@ struct DialogParts {
 };
 
 DialogParts Parts(CDisplayYearDlg& dlg) {
-    return {dlg.findChild<QLineEdit*>(QStringLiteral("1007")),
-            dlg.findChild<platform::CUpDownControl*>(QStringLiteral("32778")),
-            dlg.findChild<QPushButton*>(QStringLiteral("1")),
-            dlg.findChild<QPushButton*>(QStringLiteral("2"))};
+    using testsupport::FindById;
+    return {FindById<QLineEdit>(&dlg, res::IDC_YEAR_EDIT), FindById<platform::CUpDownControl>(&dlg, res::IDC_YEAR_SPIN),
+            FindById<QPushButton>(&dlg, res::IDOK), FindById<QPushButton>(&dlg, res::IDCANCEL)};
 }
 
 // In place of the modal run: opens the window without blocking, lets `act`
@@ -155,7 +156,7 @@ private slots:
                 QCOMPARE(p.edit->text(), QStringLiteral("1645"));
             },
             &runs);
-        QVERIFY(w.view->OnCommand(32780));
+        QVERIFY(w.view->OnCommand(res::ID_CALENDAR_YEAR));
         QCOMPARE(runs, 1);
     }
 

@@ -14,6 +14,7 @@
 #include "calendar/OldNewSimpleListView.h"
 #include "platform/UpDownControl.h"
 #include "res/ResourceIds.h"
+#include "tests/support/ResourceNames.h"
 #include "tests/ui/WindowTestMain.h"
 
 namespace {
@@ -31,9 +32,9 @@ int StepAndAccept(QDialog* dialog, int steps) {
     auto* dlg = qobject_cast<CDisplayYearDlg*>(dialog);
     if (!dlg) return QDialog::Rejected;
     dlg->show();
-    auto* spin = dlg->findChild<platform::CUpDownControl*>(QStringLiteral("32778"));
+    auto* spin = testsupport::FindById<platform::CUpDownControl>(dlg, res::IDC_YEAR_SPIN);
     for (int i = 0; i < steps; ++i) QTest::mouseClick(spin->UpButton(), Qt::LeftButton);
-    QTest::mouseClick(dlg->findChild<QPushButton*>(QStringLiteral("1")), Qt::LeftButton);
+    QTest::mouseClick(testsupport::FindById<QPushButton>(dlg, res::IDOK), Qt::LeftButton);
     return dlg->result();
 }
 

@@ -19,12 +19,13 @@
 #include "platform/DialogUnits.h"
 #include "platform/Fonts.h"
 #include "res/ResourceIds.h"
+#include "tests/support/ResourceNames.h"
 #include "tests/ui/WindowTestMain.h"
 
 namespace {
 
-// A view that takes one command, as the haiku list (32801) and the calendar
-// list (32780, 32795) do, and tells the search bar when it is active.
+// A view that takes one command, as the haiku list (find) and the calendar
+// list (display year, tips) do, and tells the search bar when it is active.
 class CTakingView : public QWidget, public CKirokanViewBase {
 public:
     CTakingView(int command, std::vector<std::string>* log) : m_command(command), m_log(log) {}
@@ -141,7 +142,8 @@ private slots:
         QVERIFY(!run.Action(res::ID_CALENDAR_YEAR)->isEnabled());
         QTest::keyClick(run.frame, Qt::Key_F3);
         // The initial update comes before the first activation.
-        QCOMPARE(log, (std::vector<std::string>{"initial update 32801", "activate 32801", "handled 32801"}));
+        const std::string find = std::to_string(res::ID_FIND), year = std::to_string(res::ID_CALENDAR_YEAR);
+        QCOMPARE(log, (std::vector<std::string>{"initial update " + find, "activate " + find, "handled " + find}));
         log.clear();
 
         // A calendar window: the display year, not find.
@@ -151,8 +153,8 @@ private slots:
         QVERIFY(!bar->IsComboEnabled());
         QTest::keyClick(run.frame, Qt::Key_F3);  // does nothing here
         run.Command(res::ID_CALENDAR_YEAR);
-        QCOMPARE(log, (std::vector<std::string>{"initial update 32780", "deactivate 32801", "activate 32780",
-                                                "handled 32780"}));
+        QCOMPARE(log, (std::vector<std::string>{"initial update " + year, "deactivate " + find, "activate " + year,
+                                                "handled " + year}));
 
         // Back to the haiku list window.
         run.frame->ActivateChildFrame(run.frame->GetChildFrames().front());
@@ -177,8 +179,13 @@ private slots:
         QStringList order;
         for (const QAction* a : run.frame->GetToolBar()->actions())
             order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
-        QCOMPARE(order.join(' '), QStringLiteral("32783 32776 32789 32791 32793 32794 32798 | 32779 32781 32786 "
-                                                 "32777 | 32775 32782 32788 | 32795"));
+        QStringList expected;
+        for (const int id : std::initializer_list<int>{res::ID_WORK_COLLECTION, res::ID_WORK_OKUNO, res::ID_WORK_SARASINA, res::ID_WORK_NOZARASI,
+                             res::ID_WORK_KASIMA, res::ID_WORK_KOBUMI, res::ID_WORK_SAGA, 0, res::ID_LIFE_CHRONOLOGY,
+                             res::ID_LIFE_FRIENDS, res::ID_LIFE_MEMORIALS, res::ID_LIFE_MONUMENTS, 0,
+                             res::ID_DATA_HAIKU_CARD, res::ID_DATA_NATURE, res::ID_DATA_GLOSSARY, 0, res::ID_ONE_POINT})
+            expected << (id == 0 ? QStringLiteral("|") : testsupport::IdName(id));
+        QCOMPARE(order, expected);
         QCOMPARE(run.frame->GetToolBar()->iconSize(), QSize(16, 15));
         for (const QAction* a : run.frame->GetToolBar()->actions())
             if (!a->isSeparator()) QVERIFY(!a->icon().isNull());
@@ -186,13 +193,13 @@ private slots:
         // The search bar: combo box, separator, find button; its text shows 16 W
         // and twelve full-width characters.
         CSearchBar* search = run.frame->GetSearchBar();
-        QCOMPARE(search->objectName(), QStringLiteral("32799"));
+        QCOMPARE(search->objectName(), testsupport::IdName(res::ID_SEARCH_BAR));
         QCOMPARE(search->windowTitle(), U("検索"));
         const QList<QAction*> items = search->actions();
         QCOMPARE(items.size(), 3);
         QVERIFY(items[1]->isSeparator());
-        QCOMPARE(items[2]->objectName(), QStringLiteral("32801"));
-        QCOMPARE(search->GetComboBox()->objectName(), QStringLiteral("32802"));
+        QCOMPARE(items[2]->objectName(), testsupport::IdName(res::ID_FIND));
+        QCOMPARE(search->GetComboBox()->objectName(), testsupport::IdName(res::IDC_SEARCH_COMBO));
         QVERIFY(search->GetComboBox()->isEditable());
         QComboBox* combo = search->GetComboBox();
         const QFontMetrics fm(combo->font());

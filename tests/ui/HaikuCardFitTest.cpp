@@ -73,6 +73,24 @@ private slots:
         QCOMPARE(cut, 0);
     }
 
+    // With KIROKAN_SCREENSHOT_DIR and KIROKAN_SCREENSHOT_CARDS (register
+    // numbers, blank-separated) set, saves the card on each of those haiku
+    // as card-<number>.png.
+    void screenshotsOfCards() {
+        const QString dir = qEnvironmentVariable("KIROKAN_SCREENSHOT_DIR");
+        const QStringList numbers = qEnvironmentVariable("KIROKAN_SCREENSHOT_CARDS").split(' ', Qt::SkipEmptyParts);
+        if (dir.isEmpty() || numbers.isEmpty()) QSKIP("KIROKAN_SCREENSHOT_DIR or KIROKAN_SCREENSHOT_CARDS not set");
+        for (const QString& number : numbers) {
+            CHaikuCardDlg dlg;
+            dlg.SetOrder(0);
+            dlg.SetPosition(number.toInt() - 1);  // the register's order: position = number - 1
+            dlg.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+            QVERIFY(dlg.grab().save(dir + "/card-" + number + ".png"));
+            dlg.accept();
+        }
+    }
+
     void cleanupTestCase() { std::remove((std::string(KIROKAN_MUSEUM_DIR) + "/kirokan-fit-test.INI").c_str()); }
 };
 

@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::string_view kSettings = "Settings";
 constexpr std::string_view kFindStrings = "Find Strings";
+constexpr std::string_view kMuseumSearch = "Museum Search";
 constexpr std::size_t kMaxFindStrings = 16;
 
 std::string JoinPath(const std::string& dir, std::string_view name) {
@@ -160,25 +161,37 @@ bool CSettingsStore::RestoreWindowPlacement(WindowPlacement* placement) {
     return ParseWindowPos(text, placement);
 }
 
-void CSettingsStore::SaveFindStrings(const std::vector<std::string>& entries) {
+void CSettingsStore::SaveNumberedStrings(std::string_view section, const std::vector<std::string>& entries) {
     std::vector<platform::ProfileEntry> keys;
     for (std::size_t i = 0; i < entries.size() && i < kMaxFindStrings; ++i)
         keys.emplace_back("Find" + std::to_string(i + 1), entries[i]);
     if (keys.empty()) return;
-    if (PrepareWrite()) platform::WritePrivateProfileEntries(m_settingsPath, kFindStrings, keys);
+    if (PrepareWrite()) platform::WritePrivateProfileEntries(m_settingsPath, section, keys);
 }
 
-std::vector<std::string> CSettingsStore::LoadFindStrings() {
+std::vector<std::string> CSettingsStore::LoadNumberedStrings(std::string_view section) {
     // One read of the section; then Find1, Find2, ... up to the first empty
     // or missing value.
-    const auto section = platform::GetPrivateProfileSection(m_settingsPath, kFindStrings);
+    const auto found = platform::GetPrivateProfileSection(m_settingsPath, section);
     std::unordered_map<std::string, const std::string*> values;
-    for (const auto& e : section) values.emplace(platform::AsciiLower(e.first), &e.second);
+    for (const auto& e : found) values.emplace(platform::AsciiLower(e.first), &e.second);
     std::vector<std::string> entries;
-    for (std::size_t i = 1; i <= section.size(); ++i) {
-        const auto found = values.find("find" + std::to_string(i));
-        if (found == values.end() || found->second->empty()) break;
-        entries.push_back(*found->second);
+    for (std::size_t i = 1; i <= found.size(); ++i) {
+        const auto it = values.find("find" + std::to_string(i));
+        if (it == values.end() || it->second->empty()) break;
+        entries.push_back(*it->second);
     }
     return entries;
 }
+
+void CSettingsStore::SaveFindStrings(const std::vector<std::string>& entries) {
+    SaveNumberedStrings(kFindStrings, entries);
+}
+
+std::vector<std::string> CSettingsStore::LoadFindStrings() { return LoadNumberedStrings(kFindStrings); }
+
+void CSettingsStore::SaveMuseumSearchStrings(const std::vector<std::string>& entries) {
+    SaveNumberedStrings(kMuseumSearch, entries);
+}
+
+std::vector<std::string> CSettingsStore::LoadMuseumSearchStrings() { return LoadNumberedStrings(kMuseumSearch); }

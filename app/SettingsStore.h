@@ -56,6 +56,9 @@ public:
     void SaveFindStrings(const std::vector<std::string>& entries);
     // Reads Find1, Find2, ... up to the first empty value.
     std::vector<std::string> LoadFindStrings();
+    // The museum-wide search's history, likewise, in section "Museum Search".
+    void SaveMuseumSearchStrings(const std::vector<std::string>& entries);
+    std::vector<std::string> LoadMuseumSearchStrings();
 
     // Plain profile access for the bar layout ("General..." sections) and
     // the recent-document list.
@@ -70,6 +73,10 @@ private:
     CSettingsStore() = default;
     // Creates the configuration directory before a write that goes there.
     bool PrepareWrite();
+    // Find1, Find2, ... of section: at most 16 written in one rewrite of the
+    // file, read up to the first empty value.
+    void SaveNumberedStrings(std::string_view section, const std::vector<std::string>& entries);
+    std::vector<std::string> LoadNumberedStrings(std::string_view section);
     std::string m_dataDir;
     std::string m_settingsPath;
     std::string m_configDir;  // set when the settings live in the user's configuration directory

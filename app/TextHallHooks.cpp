@@ -15,6 +15,14 @@ void RunTextWork(QWidget* owner, int kind) {
     RunModalDialog(&dialog);
 }
 
+// The text-work window with one section shown as if hovered, run modally.
+void RunTextWorkAt(QWidget* owner, int kind, int section) {
+    CTextWorkDlg dialog(owner);
+    if (dialog.SetKind(kind) != 1) return;
+    dialog.ShowSection(section);
+    RunModalDialog(&dialog);
+}
+
 // The one-point tips window (COnePointDlg), run modally. When the tips file
 // cannot be read the window closes at once (and stores 0 as the next tip).
 void RunOnePointTips(QWidget* owner) {

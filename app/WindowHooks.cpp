@@ -29,6 +29,7 @@ WindowHooks DefaultHooks() {
     h.createHaikuListView = CreateHaikuListView;
     h.createCalendarView = CreateCalendarView;
     h.runTextWork = RunTextWork;
+    h.runTextWorkAt = RunTextWorkAt;
     h.runHaikuCard = RunHaikuCard;
     h.runOnePointTips = RunOnePointTips;
     h.runHelpBrowser = RunHelpBrowser;

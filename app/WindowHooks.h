@@ -4,7 +4,7 @@
 // window. Each default lives in the file of its hall:
 //   app/HaikuHallHooks.cpp     CreateHaikuListView, RunHaikuCard
 //   app/CalendarHallHooks.cpp  CreateCalendarView
-//   app/TextHallHooks.cpp      RunTextWork, RunOnePointTips, RunHelpBrowser
+//   app/TextHallHooks.cpp      RunTextWork, RunTextWorkAt, RunOnePointTips, RunHelpBrowser
 // Every modal dialog should run through RunModalDialog.
 #include <QString>
 #include <functional>
@@ -21,6 +21,9 @@ struct WindowHooks {
     std::function<QWidget*(CKirokanDoc*)> createCalendarView;
     // Modal windows owned by owner.
     std::function<void(QWidget* owner, int kind)> runTextWork;
+    // The same with one section (from 0) shown as if the mouse rested on its
+    // title: the museum-wide search opens a result so.
+    std::function<void(QWidget* owner, int kind, int section)> runTextWorkAt;
     std::function<void(QWidget* owner, int order, int position)> runHaikuCard;
     std::function<void(QWidget* owner)> runOnePointTips;
     // path: Topics.txt; captionSuffix and startTopic are Shift-JIS.
@@ -50,6 +53,7 @@ int RunModalDialog(QDialog* dialog);
 QWidget* CreateHaikuListView(CKirokanDoc* doc);
 QWidget* CreateCalendarView(CKirokanDoc* doc);
 void RunTextWork(QWidget* owner, int kind);
+void RunTextWorkAt(QWidget* owner, int kind, int section);
 void RunHaikuCard(QWidget* owner, int order, int position);
 void RunOnePointTips(QWidget* owner);
 void RunHelpBrowser(QWidget* owner, const std::string& path, const std::string& captionSuffix,

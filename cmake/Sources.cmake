@@ -11,8 +11,10 @@ set(KIROKAN_CORE_SOURCES
   calendar/CalendarNames.cpp
   calendar/CalendarYearRows.cpp
   calendar/DateConverter.cpp
+  calendar/DayCount.cpp
   calendar/DisplayYearState.cpp
   calendar/EraTable.cpp
+  calendar/OldCalendarDays.cpp
   calendar/OldCalendarTable.cpp
   calendar/SexagenaryNames.cpp
   haiku/HaikuCard.cpp
@@ -27,6 +29,7 @@ set(KIROKAN_CORE_SOURCES
   text/HelpHistory.cpp
   text/HelpTopics.cpp
   text/MuseumSearch.cpp
+  text/MuseumSearchForm.cpp
   text/OnePointTips.cpp
   text/SectionLines.cpp
   text/SearchText.cpp
@@ -47,10 +50,12 @@ set(KIROKAN_CORE_SOURCES
   app/WindowPlacement.cpp
   res/Accelerators.cpp
   res/CalendarDialogTemplates.cpp
+  res/DateConverterTexts.cpp
   res/DialogTemplates.cpp
   res/FontNames.cpp
   res/HaikuCardDialogTemplate.cpp
   res/Menus.cpp
+  res/MuseumSearchTexts.cpp
   res/ShellDialogTemplates.cpp
   res/Strings.cpp
   res/TextDialogTemplates.cpp

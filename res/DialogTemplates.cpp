@@ -1,5 +1,8 @@
 #include "res/DialogTemplates.h"
 
+#include "res/DateConverterTexts.h"
+#include "res/MuseumSearchTexts.h"
+
 namespace res {
 namespace {
 
@@ -11,9 +14,13 @@ const DialogTemplate* const kDialogTemplates[] = {
     &kOnePointDialogTemplate,
     &kSimpleHelpDialogTemplate,
     &kDisplayYearDialogTemplate,
+    &kDateConverterDialogTemplate,
+    &kMuseumSearchDialogTemplate,
 };
 
 }  // namespace
+
+std::span<const DialogTemplate* const> GetDialogTemplates() { return kDialogTemplates; }
 
 const DialogTemplate* FindDialogTemplate(int id) {
     for (const DialogTemplate* t : kDialogTemplates)

@@ -66,6 +66,8 @@ struct DialogTemplate {
 
 // The template with that id, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
+// Every dialog template of the program (their ids are distinct).
+std::span<const DialogTemplate* const> GetDialogTemplates();
 
 // The control with that id in a template, or nullptr.
 const DialogControl* FindControl(const DialogTemplate& t, int id);

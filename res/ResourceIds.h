@@ -32,8 +32,8 @@ enum : int {
     IDC_CARD_SEASON_WORD = 1026,
     IDC_CARD_COMMENTARY = 1027,
     IDD_DISPLAY_YEAR = 135,  // the display-year window of the calendar hall
-    IDD_MUSEUM_SEARCH = 140,   // the museum-wide search window (data hall)
-    IDD_DATE_CONVERTER = 141,  // the date converter (calendar hall)
+    IDD_MUSEUM_SEARCH = 150,   // the museum-wide search window (data hall)
+    IDD_DATE_CONVERTER = 151,  // the date converter (calendar hall)
     IDC_AREA_LABEL = 1006,
     IDC_YEAR_EDIT = 1007,
     IDC_MONTH_EDIT = 1008,
@@ -41,6 +41,35 @@ enum : int {
     IDC_MONTH_LABEL = 1016,
     IDC_YEAR_SPIN = 32778,
     IDC_MONTH_SPIN = 32780,
+    // The date converter (dialog 141): 1400..1449.
+    IDC_CONV_OLD_GROUP = 1400,
+    IDC_CONV_ERA = 1401,
+    IDC_CONV_ERA_YEAR = 1402,
+    IDC_CONV_OLD_MONTH = 1403,
+    IDC_CONV_LEAP = 1404,
+    IDC_CONV_OLD_DAY = 1405,
+    IDC_CONV_TO_WESTERN = 1406,
+    IDC_CONV_WESTERN_GROUP = 1410,
+    IDC_CONV_WESTERN_YEAR = 1411,
+    IDC_CONV_WESTERN_MONTH = 1412,
+    IDC_CONV_WESTERN_DAY = 1413,
+    IDC_CONV_JULIAN = 1414,
+    IDC_CONV_TO_OLD = 1415,
+    IDC_CONV_RESULT_GROUP = 1420,
+    IDC_CONV_ROW_LABEL = 1421,  // 1421..1427: the labels of the result rows
+    IDC_CONV_ROW_VALUE = 1431,  // 1431..1437: their values
+    IDC_CONV_MESSAGE = 1440,
+    IDC_CONV_CALENDAR = 1441,
+    // The museum-wide search window (1450-1499).
+    IDC_MSEARCH_QUERY = 1450,      // the query: editable, its list the remembered queries
+    IDC_MSEARCH_RESULTS = 1451,    // the results, grouped
+    IDC_MSEARCH_STATUS = 1452,     // the status line and the window's messages
+    IDC_MSEARCH_SEASON_FIRST = 1453,  // 1453..1458: 春 夏 秋 冬 新年 雑
+    IDC_MSEARCH_YEAR_FROM = 1459,
+    IDC_MSEARCH_YEAR_TO = 1460,
+    IDC_MSEARCH_KIND_FIRST = 1461,    // 1461..1468: the kinds searched (text::SearchKind bits)
+    IDC_MSEARCH_OPEN = 1469,
+    IDC_MSEARCH_QUERY_LABEL = 1470,
 
     // Haiku hall.
     ID_HAIKU_REGISTER = 32778,

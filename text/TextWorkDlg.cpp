@@ -52,6 +52,15 @@ int CTextWorkDlg::SetKind(int kind) {
     return 1;
 }
 
+void CTextWorkDlg::ShowSection(int section) {
+    text::CTextWorkIndex& index = m_work.Index();
+    if (section < 0 || section >= index.Count()) return;
+    if (section < index.Top() || section >= index.Top() + index.Page())
+        m_scroll->setValue(index.Scroll(text::ScrollCode::ThumbPosition, section));
+    const text::PixelRect r = index.SlotRect(section - index.Top());
+    OnMouseMove(QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+}
+
 QString CTextWorkDlg::BoxText(const std::string& text) {
     QStringList rows;
     for (const std::string& row : text::SplitRows(text, text::CTextWork::kWrapWidth))

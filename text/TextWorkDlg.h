@@ -18,6 +18,10 @@ public:
 
     // 1 when the kind's file loaded (the window may be run), else -1.
     int SetKind(int kind);
+    // Scrolls the index to a section (from 0) and shows it as a mouse resting
+    // on its title would: the title red, its text in the box. Nothing for a
+    // section the file does not have.
+    void ShowSection(int section);
 
     text::CTextWork& Work() { return m_work; }
     QWidget* IndexPane() const;

@@ -91,7 +91,11 @@ private slots:
         }
     }
 
-    void cleanupTestCase() { std::remove((std::string(KIROKAN_MUSEUM_DIR) + "/kirokan-fit-test.INI").c_str()); }
+    void cleanupTestCase() {
+        const std::string ini = std::string(KIROKAN_MUSEUM_DIR) + "/kirokan-fit-test.INI";
+        std::remove(ini.c_str());
+        std::remove((ini + ".lock").c_str());
+    }
 };
 
 KIROKAN_WINDOW_TEST_MAIN(HaikuCardFitTest)

@@ -6,10 +6,13 @@
 #include "platform/TextFile.h"
 #include "res/ResourceIds.h"
 #include "res/Strings.h"
+#include "text/TextWorkKind.h"
 
 namespace {
 
 using namespace res;
+using text::KindOf;
+using text::TextWorkId;
 
 constexpr MuseumCommand kCommands[] = {
     {ID_HAIKU_REGISTER, CommandAction::OpenHaikuList, 0},
@@ -17,20 +20,20 @@ constexpr MuseumCommand kCommands[] = {
     {ID_HAIKU_SHINCHOSHA, CommandAction::OpenHaikuList, 2},
     {ID_HAIKU_ICHINICHI, CommandAction::OpenHaikuList, 3},
     {ID_HAIKU_NENPU, CommandAction::OpenHaikuList, 4},
-    {ID_WORK_COLLECTION, CommandAction::TextWork, 4},
-    {ID_WORK_OKUNO, CommandAction::TextWork, 0},
-    {ID_WORK_SARASINA, CommandAction::TextWork, 8},
-    {ID_WORK_NOZARASI, CommandAction::TextWork, 9},
-    {ID_WORK_KASIMA, CommandAction::TextWork, 10},
-    {ID_WORK_KOBUMI, CommandAction::TextWork, 11},
-    {ID_WORK_SAGA, CommandAction::TextWork, 12},
-    {ID_LIFE_CHRONOLOGY, CommandAction::TextWork, 2},
-    {ID_LIFE_FRIENDS, CommandAction::TextWork, 3},
-    {ID_LIFE_MEMORIALS, CommandAction::TextWork, 6},
-    {ID_LIFE_MONUMENTS, CommandAction::TextWork, 1},
+    {ID_WORK_COLLECTION, CommandAction::TextWork, KindOf(TextWorkId::Collection)},
+    {ID_WORK_OKUNO, CommandAction::TextWork, KindOf(TextWorkId::Okuno)},
+    {ID_WORK_SARASINA, CommandAction::TextWork, KindOf(TextWorkId::Sarasina)},
+    {ID_WORK_NOZARASI, CommandAction::TextWork, KindOf(TextWorkId::Nozarasi)},
+    {ID_WORK_KASIMA, CommandAction::TextWork, KindOf(TextWorkId::Kasima)},
+    {ID_WORK_KOBUMI, CommandAction::TextWork, KindOf(TextWorkId::Kobumi)},
+    {ID_WORK_SAGA, CommandAction::TextWork, KindOf(TextWorkId::Saga)},
+    {ID_LIFE_CHRONOLOGY, CommandAction::TextWork, KindOf(TextWorkId::Chronology)},
+    {ID_LIFE_FRIENDS, CommandAction::TextWork, KindOf(TextWorkId::Friends)},
+    {ID_LIFE_MEMORIALS, CommandAction::TextWork, KindOf(TextWorkId::Memorials)},
+    {ID_LIFE_MONUMENTS, CommandAction::TextWork, KindOf(TextWorkId::Monuments)},
     {ID_DATA_HAIKU_CARD, CommandAction::HaikuCard, 0},
-    {ID_DATA_NATURE, CommandAction::TextWork, 5},
-    {ID_DATA_GLOSSARY, CommandAction::TextWork, 7},
+    {ID_DATA_NATURE, CommandAction::TextWork, KindOf(TextWorkId::Nature)},
+    {ID_DATA_GLOSSARY, CommandAction::TextWork, KindOf(TextWorkId::Glossary)},
     {ID_DATA_SEARCH, CommandAction::MuseumSearch, 0},
     {ID_CALENDAR_TABLE, CommandAction::OpenCalendar, 1644},
     {ID_CALENDAR_YEAR, CommandAction::ViewOnly, 0},

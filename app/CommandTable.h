@@ -8,7 +8,7 @@
 enum class CommandAction {
     OpenHaikuList,    // arg: order 0..4; title = the order's label
     OpenCalendar,     // title from year 1644
-    TextWork,         // arg: kind 0..12
+    TextWork,         // arg: the work's kind (text::TextWorkId)
     HaikuCard,        // at the stored order and position
     OnePointTips,
     HelpContents,     // Topics.txt, caption suffix and start topic "目次"

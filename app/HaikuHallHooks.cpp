@@ -52,7 +52,7 @@ public:
 QWidget* CreateHaikuListView(CKirokanDoc* /*doc*/) { return new CHaikuListDocView; }
 
 // The haiku card (CHaikuCardDlg) at an order and position, run modally.
-void RunHaikuCard(QWidget* owner, int order, int position) {
+void ShowHaikuCardDialog(QWidget* owner, int order, int position) {
     CHaikuCardDlg dialog(owner);
     dialog.SetOrder(order);
     dialog.SetPosition(position);

@@ -107,7 +107,7 @@ bool CKirokanApp::InitInstance() {
     if (store.GetKironoView() != 0) {
         const int order = store.GetKironoMode(0);
         const int position = store.GetKironoNo(0);
-        RunHaikuCard(order, position);
+        OpenHaikuCard(m_pMainWnd, order, position);
     }
     return true;
 }
@@ -126,10 +126,6 @@ int CKirokanApp::ExitInstance() {
 
 void CKirokanApp::RunOnePointTips() {
     if (GetWindowHooks().runOnePointTips) GetWindowHooks().runOnePointTips(m_pMainWnd);
-}
-
-void CKirokanApp::RunHaikuCard(int order, int position) {
-    if (GetWindowHooks().runHaikuCard) GetWindowHooks().runHaikuCard(m_pMainWnd, order, position);
 }
 
 void CKirokanApp::OnAppAbout() {

@@ -52,10 +52,8 @@ public:
     // Opens path in template 1, or activates the window already showing it.
     CKirokanDoc* OpenDocumentFile(const std::string& path);
 
-    // The start-up windows (also reached by commands ID_ONE_POINT and
-    // ID_DATA_HAIKU_CARD).
+    // The start-up tips window (also reached by command ID_ONE_POINT).
     void RunOnePointTips();
-    void RunHaikuCard(int order, int position);
 
 private:
     CDocTemplate* AddDocTemplate(std::unique_ptr<CDocTemplate> docTemplate);

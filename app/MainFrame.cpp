@@ -321,13 +321,13 @@ void CMainFrame::OnCommand(int id) {
             if (app && app->m_pCalendarTemplate) app->m_pCalendarTemplate->OpenDocumentFile(m_szDocTitle);
             break;
         case CommandAction::TextWork:
-            if (hooks.runTextWork) hooks.runTextWork(this, c->arg);
+            OpenTextWork(this, c->arg);
             break;
         case CommandAction::HaikuCard: {
             CSettingsStore& store = CSettingsStore::Instance();
             const int order = store.GetKironoMode(0);
             const int position = store.GetKironoNo(0);
-            if (app) app->RunHaikuCard(order, position);
+            OpenHaikuCard(this, order, position);
             break;
         }
         case CommandAction::OnePointTips:

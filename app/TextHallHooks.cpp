@@ -8,18 +8,12 @@
 #include "text/TextWorkDlg.h"
 
 // The text-work window (CTextWorkDlg): SetKind(kind); run modally only when
-// that returned a positive value.
-void RunTextWork(QWidget* owner, int kind) {
+// that returned a positive value, with the section (unless -1) shown as if
+// hovered.
+void ShowTextWorkDialog(QWidget* owner, int kind, int section) {
     CTextWorkDlg dialog(owner);
     if (dialog.SetKind(kind) != 1) return;
-    RunModalDialog(&dialog);
-}
-
-// The text-work window with one section shown as if hovered, run modally.
-void RunTextWorkAt(QWidget* owner, int kind, int section) {
-    CTextWorkDlg dialog(owner);
-    if (dialog.SetKind(kind) != 1) return;
-    dialog.ShowSection(section);
+    if (section >= 0) dialog.ShowSection(section);
     RunModalDialog(&dialog);
 }
 

@@ -28,9 +28,8 @@ WindowHooks DefaultHooks() {
     WindowHooks h;
     h.createHaikuListView = CreateHaikuListView;
     h.createCalendarView = CreateCalendarView;
-    h.runTextWork = RunTextWork;
-    h.runTextWorkAt = RunTextWorkAt;
-    h.runHaikuCard = RunHaikuCard;
+    h.showTextWork = ShowTextWorkDialog;
+    h.showHaikuCard = ShowHaikuCardDialog;
     h.runOnePointTips = RunOnePointTips;
     h.runHelpBrowser = RunHelpBrowser;
     h.runModal = [](QDialog* dialog) { return dialog->exec(); };
@@ -46,5 +45,13 @@ WindowHooks& GetWindowHooks() {
 }
 
 void ResetWindowHooks() { GetWindowHooks() = DefaultHooks(); }
+
+void OpenHaikuCard(QWidget* owner, int order, int position) {
+    if (const auto& show = GetWindowHooks().showHaikuCard) show(owner, order, position);
+}
+
+void OpenTextWork(QWidget* owner, int kind, int section) {
+    if (const auto& show = GetWindowHooks().showTextWork) show(owner, kind, section);
+}
 
 int RunModalDialog(QDialog* dialog) { return GetWindowHooks().runModal(dialog); }

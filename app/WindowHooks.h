@@ -2,9 +2,11 @@
 // The windows other halls supply, reached through replaceable hooks so that
 // tests can record what a command asks for instead of running a modal
 // window. Each default lives in the file of its hall:
-//   app/HaikuHallHooks.cpp     CreateHaikuListView, RunHaikuCard
+//   app/HaikuHallHooks.cpp     CreateHaikuListView, ShowHaikuCardDialog
 //   app/CalendarHallHooks.cpp  CreateCalendarView
-//   app/TextHallHooks.cpp      RunTextWork, RunTextWorkAt, RunOnePointTips, RunHelpBrowser
+//   app/TextHallHooks.cpp      ShowTextWorkDialog, RunOnePointTips, RunHelpBrowser
+// A window opens the haiku card or a text work only through OpenHaikuCard
+// and OpenTextWork.
 // Every modal dialog should run through RunModalDialog.
 #include <QString>
 #include <functional>
@@ -19,12 +21,11 @@ struct WindowHooks {
     // (old/new calendar list).
     std::function<QWidget*(CKirokanDoc*)> createHaikuListView;
     std::function<QWidget*(CKirokanDoc*)> createCalendarView;
-    // Modal windows owned by owner.
-    std::function<void(QWidget* owner, int kind)> runTextWork;
-    // The same with one section (from 0) shown as if the mouse rested on its
-    // title: the museum-wide search opens a result so.
-    std::function<void(QWidget* owner, int kind, int section)> runTextWorkAt;
-    std::function<void(QWidget* owner, int order, int position)> runHaikuCard;
+    // Modal windows owned by owner. A text work of kind (text/TextWorkKind.h)
+    // with section (from 0) shown as if the mouse rested on its title, or
+    // none for -1; the haiku card at an order and position.
+    std::function<void(QWidget* owner, int kind, int section)> showTextWork;
+    std::function<void(QWidget* owner, int order, int position)> showHaikuCard;
     std::function<void(QWidget* owner)> runOnePointTips;
     // path: Topics.txt; captionSuffix and startTopic are Shift-JIS.
     std::function<void(QWidget* owner, const std::string& path, const std::string& captionSuffix,
@@ -49,12 +50,15 @@ void FitFileDialogColumns(QFileDialog* dialog);
 // Runs dialog modally through the hook.
 int RunModalDialog(QDialog* dialog);
 
+// The one way to open the haiku card and a text work: through the hooks.
+void OpenHaikuCard(QWidget* owner, int order, int position);
+void OpenTextWork(QWidget* owner, int kind, int section = -1);
+
 // The defaults.
 QWidget* CreateHaikuListView(CKirokanDoc* doc);
 QWidget* CreateCalendarView(CKirokanDoc* doc);
-void RunTextWork(QWidget* owner, int kind);
-void RunTextWorkAt(QWidget* owner, int kind, int section);
-void RunHaikuCard(QWidget* owner, int order, int position);
+void ShowTextWorkDialog(QWidget* owner, int kind, int section);
+void ShowHaikuCardDialog(QWidget* owner, int order, int position);
 void RunOnePointTips(QWidget* owner);
 void RunHelpBrowser(QWidget* owner, const std::string& path, const std::string& captionSuffix,
                     const std::string& startTopic);

@@ -107,7 +107,7 @@ CHaikuListView::CHaikuListView(QWidget* parent)
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { SortByColumn(column); });
     openCard = [this](int order, int slot) {
-        if (const auto& run = GetWindowHooks().runHaikuCard) run(this, order, slot);
+        OpenHaikuCard(this, order, slot);
     };
 }
 

@@ -43,7 +43,7 @@ public:
     const CHaikuList& List() const { return *m_list; }
 
     // Opens the haiku card on a slot of an order; the default runs the card
-    // modally through the windows' hook (RunHaikuCard).
+    // modally (OpenHaikuCard).
     std::function<void(int order, int slot)> openCard;
 
 protected:

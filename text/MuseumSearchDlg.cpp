@@ -290,10 +290,10 @@ bool CMuseumSearchDlg::OpenItem(QTreeWidgetItem* item) {
     WindowHooks& hooks = GetWindowHooks();
     switch (target.action) {
     case text::SearchTarget::HaikuCard:
-        if (hooks.runHaikuCard) hooks.runHaikuCard(this, 0, target.position);
+        OpenHaikuCard(this, 0, target.position);
         break;
     case text::SearchTarget::TextWork:
-        if (hooks.runTextWorkAt) hooks.runTextWorkAt(this, target.kind, target.section);
+        OpenTextWork(this, target.kind, target.section);
         break;
     case text::SearchTarget::Help: {
         const std::string path = GetHelpTopicsPath();

@@ -108,7 +108,7 @@ void CTextWorkDlg::OnLeftClick(QPoint p) {
     case text::TextWorkClickResult::Beep: platform::Beep(); break;
     case text::TextWorkClickResult::OpenHaikuCard:
         // The haiku card on order 0 (all registered haiku) at the named haiku.
-        if (GetWindowHooks().runHaikuCard) GetWindowHooks().runHaikuCard(this, 0, r.position);
+        OpenHaikuCard(this, 0, r.position);
         break;
     }
 }

@@ -232,7 +232,7 @@ TEST(MuseumSearchTest, TextWorkSectionsAreNumberedAsTheWindowNumbersThem) {
     CMuseumSearch s;
     s.Build();
     text::CTextWork work;
-    ASSERT_EQ(work.SetKind(0), 1);
+    ASSERT_EQ(work.SetKind(text::KindOf(text::TextWorkId::Okuno)), 1);
     work.Start();
     ASSERT_EQ(work.Titles().size(), 3u);
     for (std::size_t i = 0; i < work.Titles().size(); ++i) {
@@ -244,7 +244,7 @@ TEST(MuseumSearchTest, TextWorkSectionsAreNumberedAsTheWindowNumbersThem) {
         EXPECT_EQ(g->hits[0].target.action, SearchTarget::TextWork);
         EXPECT_EQ(g->hits[0].target.kind, 0);
         EXPECT_EQ(g->hits[0].target.section, static_cast<int>(i));
-        EXPECT_EQ(g->hits[0].location, std::string(text::FindTextWorkKind(0)->title) + res::kSearchLocationJoin + title);
+        EXPECT_EQ(g->hits[0].location, std::string(text::FindTextWorkKind(text::KindOf(text::TextWorkId::Okuno))->title) + res::kSearchLocationJoin + title);
     }
     // Continuation lines join; part 3 and what follows an empty line are not searched.
     EXPECT_FALSE(Find(s, "過客にして続き").groups.empty());

@@ -59,8 +59,8 @@ TEST(TextWorkKind, TableCoversKindsZeroToTwelve) {
     }
     EXPECT_EQ(cards, 3);
     EXPECT_EQ(part3, 1);
-    EXPECT_STREQ(text::FindTextWorkKind(5)->fileName, "nature.txt");
-    EXPECT_STREQ(text::FindTextWorkKind(12)->title, "嵯峨日記");
+    EXPECT_STREQ(text::FindTextWorkKind(text::KindOf(text::TextWorkId::Nature))->fileName, "nature.txt");
+    EXPECT_STREQ(text::FindTextWorkKind(text::KindOf(text::TextWorkId::Saga))->title, "嵯峨日記");
 }
 
 TEST(TextWorkIndex, FortySectionsClampAtTheEnd) {
@@ -130,7 +130,7 @@ TEST(TextWork, UnknownKindOrMissingFileFails) {
     CTextWork work;
     EXPECT_EQ(work.SetKind(13), -1);
     EXPECT_EQ(work.SetKind(-1), -1);
-    EXPECT_EQ(work.SetKind(4), -1);
+    EXPECT_EQ(work.SetKind(text::KindOf(text::TextWorkId::Collection)), -1);
     ASSERT_EQ(dir.messages.size(), 3u);
     EXPECT_EQ(dir.messages[2], dir.Path("work.txt") + "\nファイル を読み出し出来ません.");
 }
@@ -143,7 +143,7 @@ TEST(TextWork, ClicksByKind) {
     for (const char* name : {"okuno.txt", "nature.txt", "life.txt"}) dir.Write(name, lines);
 
     CTextWork okuno;
-    ASSERT_EQ(okuno.SetKind(0), 1);
+    ASSERT_EQ(okuno.SetKind(text::KindOf(text::TextWorkId::Okuno)), 1);
     okuno.Index().SetPaneSize(200, 220);
     okuno.Start();
     EXPECT_EQ(okuno.GetTitle(), "おくのほそ道");
@@ -157,7 +157,7 @@ TEST(TextWork, ClicksByKind) {
     EXPECT_EQ(okuno.Click(kX, SlotY(5)).action, TextWorkClickResult::Nothing);
 
     CTextWork nature;
-    ASSERT_EQ(nature.SetKind(5), 1);
+    ASSERT_EQ(nature.SetKind(text::KindOf(text::TextWorkId::Nature)), 1);
     nature.Index().SetPaneSize(200, 220);
     nature.Start();
     r = nature.Click(kX, SlotY(0));
@@ -167,7 +167,7 @@ TEST(TextWork, ClicksByKind) {
     EXPECT_EQ(nature.Click(kX, SlotY(2)).action, TextWorkClickResult::Beep);  // no number
 
     CTextWork life;
-    ASSERT_EQ(life.SetKind(2), 1);
+    ASSERT_EQ(life.SetKind(text::KindOf(text::TextWorkId::Chronology)), 1);
     life.Index().SetPaneSize(200, 220);
     life.Start();
     EXPECT_EQ(life.Click(kX, SlotY(0)).action, TextWorkClickResult::Beep);

@@ -15,6 +15,7 @@
 #include "platform/DialogBuilder.h"
 #include "res/MuseumSearchTexts.h"
 #include "res/ResourceIds.h"
+#include "text/TextWorkKind.h"
 #include "tests/ui/TextWindowFixture.h"
 #include "tests/ui/WindowTestMain.h"
 #include "text/MuseumSearchDlg.h"
@@ -74,10 +75,10 @@ class MuseumSearchDlgTest : public QObject {
 private slots:
     void init() {
         m_opened.clear();
-        GetWindowHooks().runHaikuCard = [this](QWidget*, int order, int position) {
+        GetWindowHooks().showHaikuCard = [this](QWidget*, int order, int position) {
             m_opened.push_back({QStringLiteral("card"), order, position, {}});
         };
-        GetWindowHooks().runTextWorkAt = [this](QWidget*, int kind, int section) {
+        GetWindowHooks().showTextWork = [this](QWidget*, int kind, int section) {
             m_opened.push_back({QStringLiteral("work"), kind, section, {}});
         };
         GetWindowHooks().runHelpBrowser = [this](QWidget*, const std::string& path, const std::string& suffix,
@@ -247,7 +248,7 @@ private slots:
         CTextWindowFixture fx;
         WriteMuseum(fx);
         CTextWorkDlg dlg;
-        QCOMPARE(dlg.SetKind(0), 1);
+        QCOMPARE(dlg.SetKind(text::KindOf(text::TextWorkId::Okuno)), 1);
         dlg.ShowSection(30);
         QCOMPARE(dlg.Work().Index().RedSection(), 30);
         QVERIFY(dlg.Work().Index().Top() <= 30);
@@ -279,7 +280,7 @@ private slots:
             }
             return int(QDialog::Rejected);
         };
-        GetWindowHooks().runTextWorkAt(nullptr, 0, 4);
+        GetWindowHooks().showTextWork(nullptr, 0, 4);
         QCOMPARE(red, 4);
         QCOMPARE(text, QStringLiteral("本文5"));
     }

@@ -31,8 +31,8 @@ public:
         QVERIFY(m_dir.isValid());
         m_oldCwd = QDir::currentPath();
         QDir::setCurrent(m_dir.path());
-        GetWindowHooks().runTextWork = [this](QWidget*, int kind) { calls.push_back({"textWork", kind, 0, {}}); };
-        GetWindowHooks().runHaikuCard = [this](QWidget*, int order, int position) {
+        GetWindowHooks().showTextWork = [this](QWidget*, int kind, int) { calls.push_back({"textWork", kind, 0, {}}); };
+        GetWindowHooks().showHaikuCard = [this](QWidget*, int order, int position) {
             calls.push_back({"card", order, position, {}});
         };
         GetWindowHooks().runOnePointTips = [this](QWidget*) { calls.push_back({"tips", 0, 0, {}}); };

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "app/WindowHooks.h"
+#include "text/TextWorkKind.h"
 #include "tests/ui/TextWindowFixture.h"
 #include "text/DrawnPane.h"
 #include "text/TextWorkDlg.h"
@@ -32,7 +33,7 @@ private slots:
         CTextWindowFixture fx;
         fx.Write(QStringLiteral("okuno.txt"), Sections(40));
         CTextWorkDlg dlg;
-        QCOMPARE(dlg.SetKind(0), 1);
+        QCOMPARE(dlg.SetKind(text::KindOf(text::TextWorkId::Okuno)), 1);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("おくのほそ道"));
         QCOMPARE(dlg.IndexScrollBar()->maximum(), 25);
         dlg.show();
@@ -70,7 +71,7 @@ private slots:
         CTextWindowFixture fx;
         fx.Write(QStringLiteral("okuno.txt"), Sections(40));
         CTextWorkDlg dlg;
-        QCOMPARE(dlg.SetKind(0), 1);
+        QCOMPARE(dlg.SetKind(text::KindOf(text::TextWorkId::Okuno)), 1);
         dlg.show();
         SendWheelDown(dlg.IndexScrollBar());
         QVERIFY(dlg.IndexScrollBar()->value() > 0);
@@ -84,10 +85,10 @@ private slots:
         fx.Write(QStringLiteral("nature.txt"), lines);
         fx.Write(QStringLiteral("life.txt"), lines);
         std::vector<std::pair<int, int>> opened;
-        GetWindowHooks().runHaikuCard = [&](QWidget*, int order, int position) { opened.push_back({order, position}); };
+        GetWindowHooks().showHaikuCard = [&](QWidget*, int order, int position) { opened.push_back({order, position}); };
 
         CTextWorkDlg nature;
-        QCOMPARE(nature.SetKind(5), 1);
+        QCOMPARE(nature.SetKind(text::KindOf(text::TextWorkId::Nature)), 1);
         SendMouse(nature.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
         QCOMPARE(opened.size(), std::size_t(1));
         QCOMPARE(opened[0], std::make_pair(0, 11));
@@ -97,7 +98,7 @@ private slots:
         QCOMPARE(fx.beeps, 1);
 
         CTextWorkDlg life;
-        QCOMPARE(life.SetKind(2), 1);
+        QCOMPARE(life.SetKind(text::KindOf(text::TextWorkId::Chronology)), 1);
         SendMouse(life.IndexPane(), QEvent::MouseButtonPress, Slot(0), Qt::LeftButton);
         QCOMPARE(fx.beeps, 2);
         QCOMPARE(opened.size(), std::size_t(1));
@@ -107,7 +108,7 @@ private slots:
     void missingFileOrUnknownKindIsNotShown() {
         CTextWindowFixture fx;
         CTextWorkDlg dlg;
-        QCOMPARE(dlg.SetKind(7), -1);
+        QCOMPARE(dlg.SetKind(text::KindOf(text::TextWorkId::Glossary)), -1);
         QCOMPARE(dlg.SetKind(13), -1);
         QCOMPARE(fx.messages.size(), 2);
         QVERIFY(fx.messages[0].startsWith(fx.Path(QStringLiteral("goi.txt"))));
@@ -121,7 +122,7 @@ private slots:
             titles << dialog->windowTitle();
             return 0;
         };
-        RunTextWork(nullptr, 3);  // friend.txt is missing
+        ShowTextWorkDialog(nullptr, text::KindOf(text::TextWorkId::Friends), -1);  // friend.txt is missing
         RunOnePointTips(nullptr);
         QVERIFY(titles.isEmpty());
         QCOMPARE(fx.messages.size(), 2);
@@ -129,7 +130,7 @@ private slots:
         fx.Write(QStringLiteral("onepoint.txt"), {QStringLiteral("1:"), QStringLiteral("x")});
         const QString topics = fx.Write(QStringLiteral("Topics.txt"), {QStringLiteral("[*]"), QStringLiteral("k1:目次"),
                                                                        QStringLiteral("d:x")});
-        RunTextWork(nullptr, 3);
+        ShowTextWorkDialog(nullptr, text::KindOf(text::TextWorkId::Friends), -1);
         RunOnePointTips(nullptr);
         RunHelpBrowser(nullptr, platform::FromQString(topics), platform::FromQString(QStringLiteral("目次")),
                        platform::FromQString(QStringLiteral("目次")));
@@ -144,7 +145,7 @@ private slots:
         fx.Write(QStringLiteral("saga.txt"), {QStringLiteral("[*]"), QStringLiteral("1:t"), QStringLiteral("2:") + longLine,
                                               QStringLiteral("次の行")});
         CTextWorkDlg dlg;
-        QCOMPARE(dlg.SetKind(12), 1);
+        QCOMPARE(dlg.SetKind(text::KindOf(text::TextWorkId::Saga)), 1);
         SendMouse(dlg.IndexPane(), QEvent::MouseMove, Slot(0));
         QCOMPARE(dlg.TextBox()->toPlainText(),
                  QString(22, QChar(0x3042)) + QStringLiteral("ab\n") + QString(3, QChar(0x3044)) + QStringLiteral("\n次の行"));

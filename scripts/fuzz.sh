@@ -8,7 +8,9 @@
 # MINUTES, when not 0, still bounds the time); with KIROKAN_FUZZ_LOGS=DIR the
 # libFuzzer logs are written there (to follow a long run) and kept; with
 # KIROKAN_FUZZ_SEEDS=small the large seeds that reach the readers' limits
-# (fuzz/seeds/<target>/limits*) are left out, for long runs at full speed.
+# (fuzz/seeds/<target>/limits*) are left out, for long runs at full speed;
+# KIROKAN_FUZZ_MAX_LEN bounds the inputs (default 262144, enough for the
+# readers' limits).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 minutes=${1:-1}
@@ -42,7 +44,7 @@ for t in "${targets[@]}"; do
     find "$here/fuzz/seeds/$t" -maxdepth 1 -type f ! -name 'limits*' -exec cp {} "$seeds/" \;
   fi
   (cd "$work" && "$build/$t" "${limits[@]}" -timeout=20 -rss_limit_mb=2048 \
-      -max_len=262144 -print_final_stats=1 "$work/$t" "$seeds") >"$log" 2>&1 || status=$?
+      -max_len="${KIROKAN_FUZZ_MAX_LEN:-262144}" -print_final_stats=1 "$work/$t" "$seeds") >"$log" 2>&1 || status=$?
   execs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
   secs=$(grep -o 'Done [0-9]* runs in [0-9]* second' "$log" | grep -o 'in [0-9]*' | grep -o '[0-9]*' || echo "$((minutes * 60))")
   [ "$secs" -gt 0 ] 2>/dev/null || secs=$(( $(date +%s) - started ))

@@ -18,8 +18,10 @@ constexpr std::string_view kFindStrings = "Find Strings";
 constexpr std::string_view kMuseumSearch = "Museum Search";
 constexpr std::size_t kMaxFindStrings = 16;
 
-std::string JoinPath(const std::string& dir, std::string_view name) {
-    std::string path = dir;
+std::string JoinPath(std::string_view dir, std::string_view name) {
+    std::string path;
+    path.reserve(dir.size() + 1 + name.size());
+    path += dir;
     if (path.empty() || path.back() != '/') path += '/';
     path += name;
     return path;

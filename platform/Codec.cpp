@@ -56,8 +56,11 @@ std::size_t Utf8SequenceLength(unsigned char c) {
 
 }  // namespace
 
+// One converter of each direction per thread, opened on first use: opening
+// one costs far more than converting a line, and the lists convert every
+// row. Run resets its state before each text.
 std::string Cp932ToUtf8(std::string_view cp932) {
-    Converter conv("UTF-8", "CP932");
+    thread_local Converter conv("UTF-8", "CP932");
     return conv.Run(cp932, [](std::string& out, std::string_view) {
         out += "\xEF\xBF\xBD";  // U+FFFD
         return std::size_t{1};
@@ -65,7 +68,7 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 }
 
 std::string Utf8ToCp932(std::string_view utf8) {
-    Converter conv("CP932", "UTF-8");
+    thread_local Converter conv("CP932", "UTF-8");
     return conv.Run(utf8, [](std::string& out, std::string_view rest) {
         out += "\x81\x48";  // full-width question mark
         // Skip the whole character when it is well formed but has no CP932

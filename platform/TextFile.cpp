@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <unordered_map>
 
@@ -73,6 +77,12 @@ constexpr std::size_t kUtf8Probe = 16u << 20;  // a larger file is read as Shift
 int ScanUtf8(std::string_view bytes, bool cutEndAllowed) {
     bool nonAscii = false;
     for (std::size_t i = 0; i < bytes.size();) {
+        // Eight ASCII bytes at a time.
+        std::uint64_t eight;
+        if (i + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
+            i += 8;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {
             ++i;
@@ -103,71 +113,102 @@ int ScanUtf8(std::string_view bytes, bool cutEndAllowed) {
     return nonAscii ? 1 : 0;
 }
 
+constexpr std::size_t kBlock = 16384;  // bytes read from a file at once
+
 // The whole file when it is UTF-8 holding non-ASCII bytes; nullopt otherwise
 // (the file is then rewound to its start). A Shift-JIS file is told by its
 // first block: its first double-byte character is no UTF-8.
 std::optional<std::string> ReadIfUtf8(std::FILE* f) {
     std::string bytes;
-    char buf[65536];
     std::size_t n;
     bool first = true;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {
-        bytes.append(buf, n);
+    do {
+        const std::size_t had = bytes.size();
+        bytes.resize(had + kBlock * 4);
+        n = std::fread(bytes.data() + had, 1, kBlock * 4, f);
+        bytes.resize(had + n);
         if (bytes.size() > kUtf8Probe) break;
         if (first && ScanUtf8(bytes, true) < 0) break;
         first = false;
-    }
+    } while (n > 0);
     const bool utf8 = bytes.size() <= kUtf8Probe && !std::ferror(f) && ScanUtf8(bytes, false) == 1;
     std::rewind(f);
     if (!utf8) return std::nullopt;
     return bytes;
 }
 
+// What a byte can be in a line: a single-byte character, the lead byte of a
+// double-byte one, or what ends the line or cuts it (LF, CR, NUL).
+enum class ByteKind : unsigned char { Single, Lead, End };
+constexpr std::array<ByteKind, 256> kByteKind = [] {
+    std::array<ByteKind, 256> t{};
+    for (int b = 0; b < 256; ++b)
+        t[static_cast<std::size_t>(b)] = b == '\n' || b == '\r' || b == '\0'       ? ByteKind::End
+                                         : IsLeadByte(static_cast<unsigned char>(b)) ? ByteKind::Lead
+                                                                                      : ByteKind::Single;
+    return t;
+}();
+
 }  // namespace
 
 bool IsUtf8Text(std::string_view bytes) { return ScanUtf8(bytes, false) == 1; }
 
+// Reads bytes, the whole file, from memory; UTF-8 converted to Shift-JIS.
+void CTextFile::OpenText(std::string bytes) {
+    if (bytes.size() <= kUtf8Probe && ScanUtf8(bytes, false) == 1) {
+        // Line by line, so that a character without a Shift-JIS form is
+        // found on its line.
+        std::size_t start = 0;
+        for (int line = 1; start < bytes.size(); ++line) {
+            std::size_t end = bytes.find('\n', start);
+            end = end == std::string::npos ? bytes.size() : end + 1;
+            const std::string_view piece(bytes.data() + start, end - start);
+            const std::string sjis = Utf8ToCp932(piece);
+            if (!m_unconvertibleLine && Cp932ToUtf8(sjis) != piece) m_unconvertibleLine = line;
+            m_text += sjis;
+            start = end;
+        }
+    } else {
+        m_text = std::move(bytes);
+    }
+    m_open = true;
+}
+
 bool CTextFile::Open(const std::string& path) {
     Close();
+    if (const MemoryFile* memory = FindMemoryFile(path)) {
+        OpenText(memory->bytes);
+        return true;
+    }
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
     if (std::optional<std::string> utf8 = ReadIfUtf8(f)) {
         std::fclose(f);
-        // Line by line, so that a character without a Shift-JIS form is
-        // found on its line.
-        std::size_t start = 0;
-        for (int line = 1; start < utf8->size(); ++line) {
-            std::size_t end = utf8->find('\n', start);
-            end = end == std::string::npos ? utf8->size() : end + 1;
-            const std::string_view piece(utf8->data() + start, end - start);
-            const std::string sjis = Utf8ToCp932(piece);
-            if (!m_unconvertibleLine && Cp932ToUtf8(sjis) != piece) m_unconvertibleLine = line;
-            m_converted += sjis;
-            start = end;
-        }
-        f = m_converted.empty() ? std::fopen("/dev/null", "rb")
-                                : fmemopen(m_converted.data(), m_converted.size(), "rb");
-        if (!f) {
-            m_converted.clear();
-            return false;
-        }
+        OpenText(std::move(*utf8));
+        return true;
     }
     m_file = f;
-    m_pushedCount = 0;
+    m_open = true;
     return true;
 }
 
 void CTextFile::Close() {
     if (m_file) std::fclose(m_file);
     m_file = nullptr;
-    m_converted.clear();
+    m_open = false;
+    m_text.clear();
+    m_pos = 0;
     m_unconvertibleLine = 0;
     m_pushedCount = 0;
 }
 
-int CTextFile::Next() {
-    if (m_pushedCount > 0) return m_pushed[--m_pushedCount];
-    return m_file ? std::getc(m_file) : EOF;
+bool CTextFile::Fill() {
+    if (!m_file) return false;
+    m_text.resize(kBlock);
+    const std::size_t n = std::fread(m_text.data(), 1, kBlock, m_file);
+    m_text.resize(n);
+    m_pos = 0;
+    return n > 0;
 }
 
 bool CTextFile::ReadLine(std::string* line) {
@@ -176,7 +217,7 @@ bool CTextFile::ReadLine(std::string* line) {
 
 bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
     piece->clear();
-    if (!m_file) return false;
+    if (!m_open) return false;
     int c = Next();
     if (c == EOF) return false;
     bool cut = false;  // a NUL was met: the rest of the line is dropped
@@ -208,6 +249,7 @@ bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
                 continue;
             }
             piece->push_back(static_cast<char>(t));
+            AppendRun(piece, maxBytes);
             continue;
         }
         if (piece->size() + 1 > maxBytes) {
@@ -215,8 +257,32 @@ bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
             return true;
         }
         piece->push_back(static_cast<char>(c));
+        AppendRun(piece, maxBytes);
     }
     return true;
+}
+
+// Takes the whole characters that follow in the block, as many as fit, at
+// once; what needs a closer look (a line end, a NUL, a character cut by the
+// block's or the piece's end, a lead byte before a line end) is left to the
+// byte-by-byte reading.
+void CTextFile::AppendRun(std::string* piece, std::size_t maxBytes) {
+    if (m_pushedCount != 0) return;
+    const char* const from = m_text.data() + m_pos;
+    const char* const to = from + std::min(maxBytes - piece->size(), m_text.size() - m_pos);
+    const char* p = from;
+    while (p != to) {
+        const ByteKind kind = kByteKind[static_cast<unsigned char>(*p)];
+        if (kind == ByteKind::Single) {
+            ++p;
+            continue;
+        }
+        if (kind == ByteKind::End || to - p < 2 || kByteKind[static_cast<unsigned char>(p[1])] == ByteKind::End)
+            break;
+        p += 2;
+    }
+    piece->append(from, static_cast<std::size_t>(p - from));
+    m_pos += static_cast<std::size_t>(p - from);
 }
 
 }  // namespace platform

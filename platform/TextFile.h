@@ -51,7 +51,7 @@ public:
     // that Shift-JIS cannot hold (read as "？"), or 0.
     int UnconvertibleLine() const { return m_unconvertibleLine; }
     void Close();
-    bool IsOpen() const { return m_file != nullptr; }
+    bool IsOpen() const { return m_open; }
 
     // The next whole line, any length; false at the end of the file.
     bool ReadLine(std::string* line);
@@ -61,11 +61,24 @@ public:
     bool ReadPiece(std::string* piece, std::size_t maxBytes);
 
 private:
-    int Next();  // next byte or EOF
+    // The next byte or EOF: from the block read last, refilled from the
+    // file when it runs out.
+    int Next() {
+        if (m_pushedCount > 0) return m_pushed[--m_pushedCount];
+        if (m_pos == m_text.size() && !Fill()) return EOF;
+        return static_cast<unsigned char>(m_text[m_pos++]);
+    }
+    bool Fill();
+    void AppendRun(std::string* piece, std::size_t maxBytes);
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
+    void OpenText(std::string bytes);
 
-    std::FILE* m_file = nullptr;
-    std::string m_converted;  // a UTF-8 file's text in Shift-JIS, read from memory
+    bool m_open = false;
+    std::FILE* m_file = nullptr;  // null when the whole text is in m_text
+    // The whole text when it is read from memory (a memory file, a UTF-8
+    // file converted to Shift-JIS), else the block of the file read last.
+    std::string m_text;
+    std::size_t m_pos = 0;  // the next byte of m_text
     int m_unconvertibleLine = 0;
     int m_pushed[2] = {};  // bytes read ahead, the last one is read next
     int m_pushedCount = 0;

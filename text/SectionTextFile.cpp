@@ -25,6 +25,13 @@ int CSectionTextFile::Load(std::string_view fileName) {
         lines.push_back(std::move(line));
     }
     m_lines = std::move(lines);
+    m_headers.clear();
+    for (std::size_t i = 0; i < m_lines.size(); ++i) {
+        const std::string& l = m_lines[i];
+        if (l.empty()) break;
+        if (IsSpacerLine(l) || IsCommentLine(l) || l[0] != '[') continue;
+        m_headers.emplace(l, i);
+    }
     return 0;
 }
 
@@ -45,13 +52,9 @@ const std::string& CSectionTextFile::GetPartText(int section, int part, int widt
     const std::string marker = std::to_string(part) + ":";
     const std::size_t n = m_lines.size();
 
-    std::size_t i = 0;
-    for (;; ++i) {
-        if (i >= n || m_lines[i].empty()) return m_text;
-        const std::string& line = m_lines[i];
-        if (IsSpacerLine(line) || IsCommentLine(line) || line[0] != '[') continue;
-        if (line == header) break;
-    }
+    const auto found = m_headers.find(header);
+    if (found == m_headers.end()) return m_text;
+    std::size_t i = found->second;
     for (++i;; ++i) {
         if (i >= n || m_lines[i].empty() || m_lines[i][0] == '[') return m_text;
         const std::string& line = m_lines[i];

@@ -4,6 +4,7 @@
 // empty line ends the usable content.
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "app/MessageReporter.h"
@@ -27,6 +28,9 @@ public:
 private:
     CMessageReporter m_reporter;
     std::vector<std::string> m_lines;
+    // The first line of each header text before the first empty line: the
+    // line a scan from the top finds.
+    std::unordered_map<std::string, std::size_t> m_headers;
     int m_sectionCount = 0;
     std::string m_text;
 };

@@ -6,7 +6,8 @@
 # core for libFuzzer with AddressSanitizer and UndefinedBehaviorSanitizer.
 if(CMAKE_CXX_COMPILER_ID MATCHES "Clang")
   if(KIROKAN_FUZZ)
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fsanitize-coverage-ignorelist=${CMAKE_CURRENT_SOURCE_DIR}/fuzz/coverage-ignorelist.txt)
     add_link_options(-fsanitize=address,undefined)
   endif()
 

@@ -69,6 +69,17 @@ TEST_F(SectionTextFileTest, ABlankLineHidesEverySectionAfterIt) {
     EXPECT_EQ(file.GetLineCount(), 5);
 }
 
+// The first of two sections with the same header is the one read; a header
+// in a comment is none; loading another file forgets the first file's.
+TEST_F(SectionTextFileTest, TheFirstHeaderOfANumberCountsAndALoadForgetsTheLast) {
+    LoadText("//[3]\n1:comment\n[3]\n1:first\n[3]\n1:second\n[*]\n1:star\n");
+    EXPECT_EQ(file.GetPartText(3, 1, 1), "first");
+    EXPECT_EQ(file.GetPartText(1, 1, 1), "star");
+    LoadText("[1]\n1:other\n");
+    EXPECT_EQ(file.GetPartText(3, 1, 1), "");
+    EXPECT_EQ(file.GetPartText(1, 1, 1), "other");
+}
+
 TEST_F(SectionTextFileTest, SpacersCommentsAndContinuationLines) {
     LoadText("// heading comment\n"
              "[1]\n"

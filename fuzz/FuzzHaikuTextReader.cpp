@@ -34,6 +34,7 @@ CHaikuTable& Table() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzzsupport::Check;
     fuzzsupport::DataDir();
+    const fuzzsupport::InputScope scope;
     fuzzsupport::PutFile(CSettingsStore::Instance().GetDataFilePath("kirono.txt"), data, size);
 
     CHaikuTable* table = &Table();

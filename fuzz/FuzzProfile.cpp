@@ -12,6 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzzsupport::Check;
     fuzzsupport::DataDir();
+    const fuzzsupport::InputScope scope;
     CSettingsStore& store = CSettingsStore::Instance();
     const std::string& ini = store.GetSettingsPath();
     // The settings file is a memory file: read and written without the file

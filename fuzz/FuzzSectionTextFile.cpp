@@ -10,6 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using fuzzsupport::Check;
     fuzzsupport::DataDir();
+    const fuzzsupport::InputScope scope;
     if (size == 0) return 0;
     const int width = 1 + data[0] % 64;
     fuzzsupport::PutFile(CSettingsStore::Instance().GetDataFilePath("f.txt"), data + 1, size - 1);

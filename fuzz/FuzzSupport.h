@@ -11,6 +11,7 @@
 #include "app/SettingsStore.h"
 #include "tests/support/ScratchDir.h"
 #include "platform/MessageBox.h"
+#include "platform/Profile.h"
 #include "platform/TextFile.h"
 
 namespace fuzzsupport {
@@ -38,6 +39,20 @@ inline const std::string& DataDir() {
 inline void PutFile(const std::string& path, const uint8_t* data, size_t size) {
     platform::SetMemoryFile(path, std::string(reinterpret_cast<const char*>(data), size));
 }
+
+// Frees, when an input ends, what the input left behind: the memory files
+// and the settings functions' cache. Every allocation an input makes is then
+// freed by its end, so libFuzzer's leak check (which runs whenever an input
+// ends with more allocations than frees) runs only on a real leak.
+struct InputScope {
+    InputScope() = default;
+    InputScope(const InputScope&) = delete;
+    InputScope& operator=(const InputScope&) = delete;
+    ~InputScope() {
+        platform::RemoveAllMemoryFiles();
+        platform::ForgetProfileState();
+    }
+};
 
 // Stops the run with a finding when an expectation fails.
 inline void Check(bool ok) {

@@ -26,6 +26,7 @@ const std::string& FilePath() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const fuzzsupport::InputScope scope;
     if (size == 0) return 0;
     const int requested = static_cast<int>(data[0]) - 8;
     fuzzsupport::PutFile(FilePath(), data + 1, size - 1);

@@ -115,6 +115,11 @@ bool ParseEntry(std::string_view content, std::string_view* key, std::string_vie
 bool ReadFile(const std::string& path, std::string* data, bool* whole) {
     data->clear();
     *whole = true;
+    if (const MemoryFile* memory = FindMemoryFile(path)) {
+        data->assign(memory->bytes, 0, kMaxProfileBytes);
+        *whole = memory->bytes.size() <= kMaxProfileBytes;
+        return true;
+    }
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
     char buf[65536];

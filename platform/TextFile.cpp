@@ -34,6 +34,11 @@ void SetMemoryFile(const std::string& path, std::string bytes) {
 
 void RemoveMemoryFile(const std::string& path) { MemoryFiles().erase(path); }
 
+void RemoveAllMemoryFiles() {
+    // Swapped out, so that the table's buckets are freed as well.
+    std::unordered_map<std::string, MemoryFile>().swap(MemoryFiles());
+}
+
 const MemoryFile* FindMemoryFile(const std::string& path) {
     auto& files = MemoryFiles();
     if (files.empty()) return nullptr;

@@ -26,6 +26,7 @@ bool IsUtf8Text(std::string_view bytes);
 // Nothing else of the program sets it.
 void SetMemoryFile(const std::string& path, std::string bytes);
 void RemoveMemoryFile(const std::string& path);
+void RemoveAllMemoryFiles();
 
 // The memory file at path, or nullptr. Its generation grows with every
 // SetMemoryFile, so a reader caching its lines sees each change.

@@ -125,7 +125,7 @@ int CKirokanApp::ExitInstance() {
 }
 
 void CKirokanApp::RunOnePointTips() {
-    if (GetWindowHooks().runOnePointTips) GetWindowHooks().runOnePointTips(m_pMainWnd);
+    if (GetWindowHooks().showOnePointTips) GetWindowHooks().showOnePointTips(m_pMainWnd);
 }
 
 void CKirokanApp::OnAppAbout() {

@@ -19,7 +19,7 @@ void ShowTextWorkDialog(QWidget* owner, int kind, int section) {
 
 // The one-point tips window (COnePointDlg), run modally. When the tips file
 // cannot be read the window closes at once (and stores 0 as the next tip).
-void RunOnePointTips(QWidget* owner) {
+void ShowOnePointTipsDialog(QWidget* owner) {
     COnePointDlg dialog(owner);
     if (!dialog.InitDialog()) {
         dialog.done(0);

@@ -30,7 +30,7 @@ WindowHooks DefaultHooks() {
     h.createCalendarView = CreateCalendarView;
     h.showTextWork = ShowTextWorkDialog;
     h.showHaikuCard = ShowHaikuCardDialog;
-    h.runOnePointTips = RunOnePointTips;
+    h.showOnePointTips = ShowOnePointTipsDialog;
     h.runHelpBrowser = RunHelpBrowser;
     h.runModal = [](QDialog* dialog) { return dialog->exec(); };
     h.getOpenFileName = OpenFileName;

@@ -4,7 +4,7 @@
 // window. Each default lives in the file of its hall:
 //   app/HaikuHallHooks.cpp     CreateHaikuListView, ShowHaikuCardDialog
 //   app/CalendarHallHooks.cpp  CreateCalendarView
-//   app/TextHallHooks.cpp      ShowTextWorkDialog, RunOnePointTips, RunHelpBrowser
+//   app/TextHallHooks.cpp      ShowTextWorkDialog, ShowOnePointTipsDialog, RunHelpBrowser
 // A window opens the haiku card or a text work only through OpenHaikuCard
 // and OpenTextWork.
 // Every modal dialog should run through RunModalDialog.
@@ -26,7 +26,7 @@ struct WindowHooks {
     // none for -1; the haiku card at an order and position.
     std::function<void(QWidget* owner, int kind, int section)> showTextWork;
     std::function<void(QWidget* owner, int order, int position)> showHaikuCard;
-    std::function<void(QWidget* owner)> runOnePointTips;
+    std::function<void(QWidget* owner)> showOnePointTips;
     // path: Topics.txt; captionSuffix and startTopic are Shift-JIS.
     std::function<void(QWidget* owner, const std::string& path, const std::string& captionSuffix,
                        const std::string& startTopic)>
@@ -59,6 +59,6 @@ QWidget* CreateHaikuListView(CKirokanDoc* doc);
 QWidget* CreateCalendarView(CKirokanDoc* doc);
 void ShowTextWorkDialog(QWidget* owner, int kind, int section);
 void ShowHaikuCardDialog(QWidget* owner, int order, int position);
-void RunOnePointTips(QWidget* owner);
+void ShowOnePointTipsDialog(QWidget* owner);
 void RunHelpBrowser(QWidget* owner, const std::string& path, const std::string& captionSuffix,
                     const std::string& startTopic);

@@ -94,7 +94,7 @@ private slots:
         run.Command(res::ID_CALENDAR_TABLE);
         run.calls.clear();
         int storedWhenOpened = 0;
-        GetWindowHooks().runOnePointTips = [&](QWidget*) {
+        GetWindowHooks().showOnePointTips = [&](QWidget*) {
             run.calls.push_back({"tips", 0, 0, {}});
             storedWhenOpened = CSettingsStore::Instance().GetOnePoint();
         };

@@ -35,7 +35,7 @@ public:
         GetWindowHooks().showHaikuCard = [this](QWidget*, int order, int position) {
             calls.push_back({"card", order, position, {}});
         };
-        GetWindowHooks().runOnePointTips = [this](QWidget*) { calls.push_back({"tips", 0, 0, {}}); };
+        GetWindowHooks().showOnePointTips = [this](QWidget*) { calls.push_back({"tips", 0, 0, {}}); };
         GetWindowHooks().runHelpBrowser = [this](QWidget*, const std::string& path, const std::string& suffix,
                                                  const std::string& topic) {
             calls.push_back({"help", 0, 0, path + "|" + suffix + "|" + topic});

@@ -123,7 +123,7 @@ private slots:
             return 0;
         };
         ShowTextWorkDialog(nullptr, text::KindOf(text::TextWorkId::Friends), -1);  // friend.txt is missing
-        RunOnePointTips(nullptr);
+        ShowOnePointTipsDialog(nullptr);
         QVERIFY(titles.isEmpty());
         QCOMPARE(fx.messages.size(), 2);
         fx.Write(QStringLiteral("friend.txt"), Sections(1));
@@ -131,7 +131,7 @@ private slots:
         const QString topics = fx.Write(QStringLiteral("Topics.txt"), {QStringLiteral("[*]"), QStringLiteral("k1:目次"),
                                                                        QStringLiteral("d:x")});
         ShowTextWorkDialog(nullptr, text::KindOf(text::TextWorkId::Friends), -1);
-        RunOnePointTips(nullptr);
+        ShowOnePointTipsDialog(nullptr);
         RunHelpBrowser(nullptr, platform::FromQString(topics), platform::FromQString(QStringLiteral("目次")),
                        platform::FromQString(QStringLiteral("目次")));
         QCOMPARE(titles, (QStringList{QStringLiteral("キロノの弟子・友人"), QStringLiteral("『キロノ』博物館 V1.08 - ワンポイント"),

@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/ShiftJis.h"
+#include "platform/TextFile.h"
+#include "tests/core/ReaderTestSupport.h"
+
+using namespace platform;
+using testsupport::TempDir;
+using testsupport::WriteFile;
+
+namespace {
+
+// The reading rules written out plainly, one byte at a time over the whole
+// text: the model the block-wise reader must agree with.
+std::vector<std::string> ModelPieces(const std::string& text, std::size_t maxBytes) {
+    std::vector<std::string> pieces;
+    std::size_t pos = 0;
+    std::vector<int> pushed;
+    auto next = [&]() -> int {
+        if (!pushed.empty()) {
+            const int c = pushed.back();
+            pushed.pop_back();
+            return c;
+        }
+        return pos < text.size() ? static_cast<unsigned char>(text[pos++]) : EOF;
+    };
+    for (;;) {
+        std::string piece;
+        int c = next();
+        if (c == EOF) break;
+        bool cut = false;
+        for (; c != EOF && c != '\n'; c = next()) {
+            if (c == '\r') {
+                const int d = next();
+                if (d == '\n' || d == EOF) break;
+                pushed.push_back(d);
+            }
+            if (c == '\0') cut = true;
+            if (cut) continue;
+            if (IsLeadByte(static_cast<unsigned char>(c))) {
+                if (piece.size() + 2 > maxBytes) {
+                    if (piece.empty() && maxBytes > 0) piece.push_back(static_cast<char>(c));
+                    else pushed.push_back(c);
+                    break;
+                }
+                piece.push_back(static_cast<char>(c));
+                const int t = next();
+                if (t == EOF || t == '\n' || t == '\r' || t == '\0') {
+                    pushed.push_back(t);
+                    continue;
+                }
+                piece.push_back(static_cast<char>(t));
+                continue;
+            }
+            if (piece.size() + 1 > maxBytes) {
+                pushed.push_back(c);
+                break;
+            }
+            piece.push_back(static_cast<char>(c));
+        }
+        pieces.push_back(piece);
+    }
+    return pieces;
+}
+
+std::vector<std::string> ReadPieces(const std::string& path, std::size_t maxBytes) {
+    CTextFile file;
+    EXPECT_TRUE(file.Open(path));
+    std::vector<std::string> pieces;
+    std::string piece;
+    while (file.ReadPiece(&piece, maxBytes)) pieces.push_back(piece);
+    return pieces;
+}
+
+// Random texts, most of them past a block of 16 KiB, made of the bytes that
+// matter: line ends, NUL, lead bytes (0x5C and letters among the trail
+// bytes), blanks and letters; read from disk in blocks and from memory whole,
+// in pieces of several sizes, they give what the model gives.
+TEST(TextFile, BlockWiseReadingAgreesWithTheByteByByteModel) {
+    const unsigned char alphabet[] = {'a', 'b', ' ', '\\', '@', '\n', '\r', '\0', 0x81, 0x82, 0x9F,
+                                      0xE0, 0xFC, 0xA0, 0x80, 0xFD, 0xFF};
+    std::mt19937 random(20261207);
+    TempDir dir;
+    const std::string path = dir / "random.txt";
+    const std::string memoryPath = dir / "memory.txt";
+    int texts = 0;
+    for (int round = 0; round < 60; ++round) {
+        const std::size_t length = round < 10 ? random() % 64 : 16384 - 40 + random() % 20000;
+        // Some texts mostly single bytes, some mostly lead bytes, some line ends.
+        const unsigned weight = random() % 3;
+        std::string text;
+        for (std::size_t i = 0; i < length; ++i) {
+            std::size_t k = random() % sizeof alphabet;
+            if (weight == 0 && random() % 4 != 0) k = random() % 5;
+            if (weight == 1 && random() % 2 != 0) k = 8 + random() % 4;
+            text.push_back(static_cast<char>(alphabet[k]));
+        }
+        if (IsUtf8Text(text)) continue;  // such a file is read as converted UTF-8
+        WriteFile(path, text);
+        SetMemoryFile(memoryPath, text);
+        for (const std::size_t maxBytes : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{254},
+                                           static_cast<std::size_t>(-1)}) {
+            const std::vector<std::string> model = ModelPieces(text, maxBytes);
+            ASSERT_EQ(ReadPieces(path, maxBytes), model) << "round " << round << ", pieces of " << maxBytes;
+            ASSERT_EQ(ReadPieces(memoryPath, maxBytes), model) << "round " << round << ", from memory";
+        }
+        RemoveMemoryFile(memoryPath);
+        ++texts;
+    }
+    EXPECT_GE(texts, 50);
+}
+
+}  // namespace

@@ -83,10 +83,13 @@ int ScanUtf8(std::string_view bytes, bool cutEndAllowed) {
     bool nonAscii = false;
     for (std::size_t i = 0; i < bytes.size();) {
         // Eight ASCII bytes at a time.
-        std::uint64_t eight;
-        if (i + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + i, 8), (eight & 0x8080808080808080u) == 0)) {
-            i += 8;
-            continue;
+        if (i + 8 <= bytes.size()) {
+            std::uint64_t eight;
+            std::memcpy(&eight, bytes.data() + i, 8);
+            if ((eight & 0x8080808080808080u) == 0) {
+                i += 8;
+                continue;
+            }
         }
         const auto c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {

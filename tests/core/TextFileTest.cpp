@@ -114,4 +114,17 @@ TEST(TextFile, BlockWiseReadingAgreesWithTheByteByByteModel) {
     EXPECT_GE(texts, 50);
 }
 
+// The UTF-8 check steps over ASCII eight bytes at a time: a character just
+// after, across or inside such a step is still seen and judged.
+TEST(TextFile, Utf8IsToldAfterLongAsciiRuns) {
+    const std::string ascii(8, 'a');
+    for (std::size_t lead = 0; lead <= 9; ++lead) {
+        const std::string before = std::string(lead, 'x') + ascii;
+        EXPECT_TRUE(IsUtf8Text(before + "\xE5\x8F\xA5" + ascii)) << lead;  // 句
+        EXPECT_FALSE(IsUtf8Text(before + "\x8B\xE5" + ascii)) << lead;      // 句 in Shift-JIS
+        EXPECT_FALSE(IsUtf8Text(before + "\xE5\x8F")) << lead;              // cut off at the end
+        EXPECT_FALSE(IsUtf8Text(before + ascii)) << lead;                     // ASCII only
+    }
+}
+
 }  // namespace

@@ -53,19 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // One row read singly, chosen by the input's length: mutations change the
     // length often, so every row is read over a run, at one file reading an
     // input instead of several.
-    {
-        const int row = static_cast<int>(size % kRows);
-        Check(reader.LoadOne("kirono.txt", row, 44, *table) == 0);
-        const HaikuNotes n = reader.GetNotes();
-        CheckField(n.preface);
-        CheckField(n.reading1);
-        CheckField(n.reading2);
-        CheckField(n.reading3);
-        CheckField(n.season);
-        CheckField(n.seasonWord);
-        CheckField(n.commentary);
-        CheckField(n.source);
-    }
+    const int row = static_cast<int>(size % kRows);
+    Check(reader.LoadOne("kirono.txt", row, 44, *table) == 0);
+    const HaikuNotes n = reader.GetNotes();
+    CheckField(n.preface);
+    CheckField(n.reading1);
+    CheckField(n.reading2);
+    CheckField(n.reading3);
+    CheckField(n.season);
+    CheckField(n.seasonWord);
+    CheckField(n.commentary);
+    CheckField(n.source);
     // A row outside the table is reported, not read.
     Check(reader.LoadOne("kirono.txt", kRows, 44, *table) == -1);
     return 0;

@@ -161,9 +161,10 @@ constexpr std::array<ByteKind, 256> kByteKind = [] {
 
 bool IsUtf8Text(std::string_view bytes) { return ScanUtf8(bytes, false) == 1; }
 
-// Reads bytes, the whole file, from memory; UTF-8 converted to Shift-JIS.
-void CTextFile::OpenText(std::string bytes) {
-    if (bytes.size() <= kUtf8Probe && ScanUtf8(bytes, false) == 1) {
+// Reads bytes, the whole file, from memory; UTF-8 (as the caller found it)
+// converted to Shift-JIS.
+void CTextFile::OpenText(std::string bytes, bool utf8) {
+    if (utf8) {
         // Line by line, so that a character without a Shift-JIS form is
         // found on its line.
         std::size_t start = 0;
@@ -185,14 +186,14 @@ void CTextFile::OpenText(std::string bytes) {
 bool CTextFile::Open(const std::string& path) {
     Close();
     if (const MemoryFile* memory = FindMemoryFile(path)) {
-        OpenText(memory->bytes);
+        OpenText(memory->bytes, memory->bytes.size() <= kUtf8Probe && ScanUtf8(memory->bytes, false) == 1);
         return true;
     }
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
     if (std::optional<std::string> utf8 = ReadIfUtf8(f)) {
         std::fclose(f);
-        OpenText(std::move(*utf8));
+        OpenText(std::move(*utf8), true);
         return true;
     }
     m_file = f;

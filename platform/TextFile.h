@@ -72,7 +72,7 @@ private:
     bool Fill();
     void AppendRun(std::string* piece, std::size_t maxBytes);
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
-    void OpenText(std::string bytes);
+    void OpenText(std::string bytes, bool utf8);
 
     bool m_open = false;
     std::FILE* m_file = nullptr;  // null when the whole text is in m_text

@@ -127,4 +127,17 @@ TEST(TextFile, Utf8IsToldAfterLongAsciiRuns) {
     }
 }
 
+// A UTF-8 file reads as its Shift-JIS, from disk and from memory alike.
+TEST(TextFile, AUtf8FileReadsAsShiftJisFromDiskAndFromMemory) {
+    const std::string utf8 = std::string(20, 'a') + "\xE5\x8F\xA5\r\n\xE5\x8F\xA5";  // 句
+    const std::vector<std::string> expected{std::string(20, 'a') + "\x8B\xE5", "\x8B\xE5"};
+    TempDir dir;
+    WriteFile(dir / "utf8.txt", utf8);
+    EXPECT_EQ(ReadPieces(dir / "utf8.txt", static_cast<std::size_t>(-1)), expected);
+    const std::string memory = dir / "memory.txt";
+    SetMemoryFile(memory, utf8);
+    EXPECT_EQ(ReadPieces(memory, static_cast<std::size_t>(-1)), expected);
+    RemoveMemoryFile(memory);
+}
+
 }  // namespace

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
-#include <unordered_map>
 
 #include "platform/Profile.h"
 #include "platform/ShiftJis.h"
@@ -110,7 +110,15 @@ int CSettingsStore::Init(const std::string& workingDir, const std::string& progr
 }
 
 std::string CSettingsStore::GetDataFilePath(std::string_view fileName) const {
-    return JoinPath(JoinPath(m_dataDir, "TxtData"), fileName);
+    // JoinPath(JoinPath(m_dataDir, "TxtData"), fileName), made at once.
+    constexpr std::string_view kTxtData = "TxtData/";
+    std::string path;
+    path.reserve(m_dataDir.size() + 1 + kTxtData.size() + fileName.size());
+    path += m_dataDir;
+    if (path.empty() || path.back() != '/') path += '/';
+    path += kTxtData;
+    path += fileName;
+    return path;
 }
 
 bool CSettingsStore::PrepareWrite() {
@@ -173,16 +181,20 @@ void CSettingsStore::SaveNumberedStrings(std::string_view section, const std::ve
 
 std::vector<std::string> CSettingsStore::LoadNumberedStrings(std::string_view section) {
     // One read of the section; then Find1, Find2, ... up to the first empty
-    // or missing value.
+    // or missing value. Keys compare without regard to case, and only the
+    // way the numbers are written ("Find01" is no Find1).
     const auto found = platform::GetPrivateProfileSection(m_settingsPath, section);
-    std::unordered_map<std::string, const std::string*> values;
-    for (const auto& e : found) values.emplace(platform::AsciiLower(e.first), &e.second);
-    std::vector<std::string> entries;
-    for (std::size_t i = 1; i <= found.size(); ++i) {
-        const auto it = values.find("find" + std::to_string(i));
-        if (it == values.end() || it->second->empty()) break;
-        entries.push_back(*it->second);
+    std::vector<const std::string*> byNumber(found.size() + 1, nullptr);
+    for (const auto& [key, value] : found) {
+        if (key.size() < 5 || platform::AsciiLower(key.substr(0, 4)) != "find" || key[4] == '0') continue;
+        std::size_t n = 0;
+        const auto [end, error] = std::from_chars(key.data() + 4, key.data() + key.size(), n);
+        if (error != std::errc() || end != key.data() + key.size() || n >= byNumber.size()) continue;
+        if (!byNumber[n]) byNumber[n] = &value;
     }
+    std::vector<std::string> entries;
+    for (std::size_t i = 1; i < byNumber.size() && byNumber[i] && !byNumber[i]->empty(); ++i)
+        entries.push_back(*byNumber[i]);
     return entries;
 }
 

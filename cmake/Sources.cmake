@@ -31,6 +31,7 @@ set(KIROKAN_CORE_SOURCES
   text/MuseumSearch.cpp
   text/MuseumSearchForm.cpp
   text/OnePointTips.cpp
+  text/SectionIndex.cpp
   text/SectionLines.cpp
   text/SearchText.cpp
   text/SectionTextFile.cpp

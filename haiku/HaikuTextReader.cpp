@@ -1,13 +1,13 @@
 #include "haiku/HaikuTextReader.h"
 
 #include <cstring>
-#include <unordered_map>
-#include <vector>
 
 #include "app/SettingsStore.h"
 #include "haiku/HaikuTable.h"
 #include "platform/ShiftJis.h"
 #include "platform/TextFile.h"
+#include "text/LineStore.h"
+#include "text/SectionIndex.h"
 #include "text/SectionLines.h"
 
 namespace {
@@ -15,6 +15,15 @@ namespace {
 constexpr std::size_t kPiece = 254;  // longest line the single load reads at once
 
 void Clear(HaikuNotes* notes) { std::memset(notes, 0, sizeof *notes); }
+
+// The fields the bulk load fills: the table's.
+void ClearTableFields(HaikuNotes* notes) {
+    for (char* field : {notes->reading1, notes->reading2, notes->reading3})
+        std::memset(field, 0, sizeof notes->reading1);
+    std::memset(notes->season, 0, sizeof notes->season);
+    std::memset(notes->seasonWord, 0, sizeof notes->seasonWord);
+    std::memset(notes->source, 0, sizeof notes->source);
+}
 
 template <std::size_t N>
 void SetField(char (&field)[N], std::string_view value) {
@@ -48,25 +57,23 @@ int CHaikuTextReader::LoadAll(std::string_view fileName, int width, CHaikuTable&
     platform::CTextFile file;
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
-    std::vector<std::string> lines;
+    CLineStore lines;
     std::string line;
-    while (static_cast<int>(lines.size()) < kMaxBulkLines && file.ReadLine(&line))
-        lines.push_back(std::move(line));
+    while (static_cast<int>(lines.Count()) < kMaxBulkLines && file.ReadLine(&line)) lines.Add(line);
     file.Close();
 
-    // The first line of each header text: the same line a scan from the top
-    // would find.
-    std::unordered_map<std::string_view, std::size_t> headers;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        if (!lines[i].empty() && lines[i][0] == '[') headers.emplace(lines[i], i);
+    CSectionIndex headers;
+    for (std::size_t i = 0; i < lines.Count(); ++i) headers.Add(lines[i], i);
+    headers.Finish();
 
+    // The bulk load sets only the fields the table keeps; the rest stay clear.
+    Clear(&m_notes);
     for (int row = 0; row < rowCount; ++row) {
-        Clear(&m_notes);
+        ClearTableFields(&m_notes);
         const int regNo = table.GetRegNo(row);
         if (regNo == 0) return m_reporter.ReportBadSequence(row, 0);
-        const auto found = headers.find(text::FormatHeader(regNo));
-        if (found != headers.end()) {
-            for (std::size_t i = found->second + 1; i < lines.size(); ++i) {
+        if (const std::size_t header = headers.Find(regNo); header != CSectionIndex::npos) {
+            for (std::size_t i = header + 1; i < lines.Count(); ++i) {
                 const std::string_view l = lines[i];
                 if (l.empty() || text::IsHeaderLine(l)) break;
                 if (text::IsSpacerLine(l) || text::IsCommentLine(l)) continue;

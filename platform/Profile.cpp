@@ -69,11 +69,13 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-// The name with its single-byte letters lower-cased: equal for two names
-// exactly when SameName holds.
-std::string NameKey(std::string_view name) {
-    std::string key(name);
-    for (std::size_t i = 0; i < key.size();) {
+// Appends the name with its single-byte letters lower-cased: equal for two
+// names exactly when SameName holds.
+void AppendNameKey(std::string* out, std::string_view name) {
+    const std::size_t at = out->size();
+    out->append(name);
+    char* const key = out->data() + at;
+    for (std::size_t i = 0; i < name.size();) {
         if (IsLeadByte(static_cast<unsigned char>(key[i]))) {
             i += 2;
         } else {
@@ -81,7 +83,23 @@ std::string NameKey(std::string_view name) {
             ++i;
         }
     }
+}
+
+std::string NameKey(std::string_view name) {
+    std::string key;
+    key.reserve(name.size());
+    AppendNameKey(&key, name);
     return key;
+}
+
+// The index's key of a value: NameKey(section) "\n" NameKey(key).
+std::string ValueKey(std::string_view section, std::string_view key) {
+    std::string k;
+    k.reserve(section.size() + 1 + key.size());
+    AppendNameKey(&k, section);
+    k.push_back('\n');
+    AppendNameKey(&k, key);
+    return k;
 }
 
 // A header line "[name]" gives its name; the closing bracket is the first
@@ -116,8 +134,8 @@ bool ReadFile(const std::string& path, std::string* data, bool* whole) {
     data->clear();
     *whole = true;
     if (const MemoryFile* memory = FindMemoryFile(path)) {
-        data->assign(memory->bytes, 0, kMaxProfileBytes);
-        *whole = memory->bytes.size() <= kMaxProfileBytes;
+        data->assign(*memory->bytes, 0, kMaxProfileBytes);
+        *whole = memory->bytes->size() <= kMaxProfileBytes;
         return true;
     }
     std::FILE* f = OpenRegularFile(path);
@@ -135,6 +153,7 @@ bool ReadFile(const std::string& path, std::string* data, bool* whole) {
 
 std::vector<Line> SplitLines(const std::string& data) {
     std::vector<Line> lines;
+    lines.reserve(static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n')) + 1);
     std::size_t start = 0;
     while (start < data.size()) {
         std::size_t end = data.find('\n', start);
@@ -184,20 +203,20 @@ struct FileIndex {
 FileIndex IndexLines(const std::vector<Line>& lines) {
     FileIndex index;
     bool firstOfName = false;
-    std::string sectionKey;
+    std::string_view section;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view content = Content(lines[i].raw);
         std::string_view name;
         if (ParseHeader(content, &name)) {
             index.headerLines.push_back(i);
-            sectionKey = NameKey(name);
-            firstOfName = index.headers.emplace(sectionKey, i).second;
+            section = name;
+            firstOfName = index.headers.emplace(NameKey(name), i).second;
             continue;
         }
         std::string_view k, v;
         if (firstOfName && ParseEntry(content, &k, &v))
             // A value read back is a C string: it ends at a NUL byte.
-            index.values.emplace(sectionKey + '\n' + NameKey(k), std::string(v.substr(0, v.find('\0'))));
+            index.values.emplace(ValueKey(section, k), std::string(v.substr(0, v.find('\0'))));
     }
     return index;
 }
@@ -348,7 +367,7 @@ bool Stamp(const std::string& path, FileStamp* stamp, struct stat* st) {
         // A memory file changes only through SetMemoryFile: its generation
         // dates it exactly, so its lines are always trusted.
         *stamp = FileStamp{};
-        stamp->size = static_cast<off_t>(memory->bytes.size());
+        stamp->size = static_cast<off_t>(memory->bytes->size());
         stamp->mtime = stamp->ctime = -static_cast<long long>(memory->generation);
         return true;
     }
@@ -474,7 +493,7 @@ std::string GetPrivateProfileString(const std::string& path, std::string_view se
     if (FindKept(state, path, section, key, &value)) return value;
     const FileLines& file = Load(state, path);
     if (!file.readable) return std::string(def);
-    const auto it = file.index->values.find(NameKey(section) + '\n' + NameKey(key));
+    const auto it = file.index->values.find(ValueKey(section, key));
     return it == file.index->values.end() ? std::string(def) : it->second;
 }
 

@@ -29,7 +29,7 @@ std::unordered_map<std::string, MemoryFile>& MemoryFiles() {
 
 void SetMemoryFile(const std::string& path, std::string bytes) {
     static unsigned long long generation = 0;
-    MemoryFiles()[path] = MemoryFile{std::move(bytes), ++generation};
+    MemoryFiles()[path] = MemoryFile{std::make_shared<const std::string>(std::move(bytes)), ++generation};
 }
 
 void RemoveMemoryFile(const std::string& path) { MemoryFiles().erase(path); }
@@ -49,8 +49,10 @@ const MemoryFile* FindMemoryFile(const std::string& path) {
 std::FILE* OpenRegularFile(const std::string& path) {
     if (auto& files = MemoryFiles(); !files.empty()) {
         if (const auto it = files.find(path); it != files.end()) {
-            std::string& bytes = it->second.bytes;
-            return bytes.empty() ? std::fopen("/dev/null", "rb") : fmemopen(bytes.data(), bytes.size(), "rb");
+            const std::string& bytes = *it->second.bytes;
+            // Opened for reading only: fmemopen never writes to the bytes.
+            return bytes.empty() ? std::fopen("/dev/null", "rb")
+                                 : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
         }
     }
     // Opened without blocking: a named pipe in place of the file would
@@ -161,39 +163,42 @@ constexpr std::array<ByteKind, 256> kByteKind = [] {
 
 bool IsUtf8Text(std::string_view bytes) { return ScanUtf8(bytes, false) == 1; }
 
-// Reads bytes, the whole file, from memory; UTF-8 (as the caller found it)
-// converted to Shift-JIS.
-void CTextFile::OpenText(std::string bytes, bool utf8) {
-    if (utf8) {
-        // Line by line, so that a character without a Shift-JIS form is
-        // found on its line.
-        std::size_t start = 0;
-        for (int line = 1; start < bytes.size(); ++line) {
-            std::size_t end = bytes.find('\n', start);
-            end = end == std::string::npos ? bytes.size() : end + 1;
-            const std::string_view piece(bytes.data() + start, end - start);
-            const std::string sjis = Utf8ToCp932(piece);
-            if (!m_unconvertibleLine && Cp932ToUtf8(sjis) != piece) m_unconvertibleLine = line;
-            m_text += sjis;
-            start = end;
-        }
-    } else {
-        m_text = std::move(bytes);
+void CTextFile::OpenUtf8(std::string_view bytes) {
+    // Line by line, so that a character without a Shift-JIS form is found
+    // on its line.
+    std::size_t start = 0;
+    for (int line = 1; start < bytes.size(); ++line) {
+        std::size_t end = bytes.find('\n', start);
+        end = end == std::string_view::npos ? bytes.size() : end + 1;
+        const std::string_view piece = bytes.substr(start, end - start);
+        const std::string sjis = Utf8ToCp932(piece);
+        if (!m_unconvertibleLine && Cp932ToUtf8(sjis) != piece) m_unconvertibleLine = line;
+        m_text += sjis;
+        start = end;
     }
+    m_buf = m_text;
     m_open = true;
 }
 
 bool CTextFile::Open(const std::string& path) {
     Close();
     if (const MemoryFile* memory = FindMemoryFile(path)) {
-        OpenText(memory->bytes, memory->bytes.size() <= kUtf8Probe && ScanUtf8(memory->bytes, false) == 1);
+        const std::string& bytes = *memory->bytes;
+        if (bytes.size() <= kUtf8Probe && ScanUtf8(bytes, false) == 1) {
+            OpenUtf8(bytes);
+        } else {
+            // Read where it lies, held for as long as this file is open.
+            m_shared = memory->bytes;
+            m_buf = *m_shared;
+            m_open = true;
+        }
         return true;
     }
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
-    if (std::optional<std::string> utf8 = ReadIfUtf8(f)) {
+    if (const std::optional<std::string> utf8 = ReadIfUtf8(f)) {
         std::fclose(f);
-        OpenText(std::move(*utf8), true);
+        OpenUtf8(*utf8);
         return true;
     }
     m_file = f;
@@ -205,7 +210,9 @@ void CTextFile::Close() {
     if (m_file) std::fclose(m_file);
     m_file = nullptr;
     m_open = false;
+    m_buf = {};
     m_text.clear();
+    m_shared.reset();
     m_pos = 0;
     m_unconvertibleLine = 0;
     m_pushedCount = 0;
@@ -216,8 +223,28 @@ bool CTextFile::Fill() {
     m_text.resize(kBlock);
     const std::size_t n = std::fread(m_text.data(), 1, kBlock, m_file);
     m_text.resize(n);
+    m_buf = m_text;
     m_pos = 0;
     return n > 0;
+}
+
+// A line whose end is already in memory and that is shorter than a piece is
+// taken at once: nothing in it can cut the piece, so it is the line's bytes
+// without the carriage return before its end, up to a NUL.
+bool CTextFile::TakeShortLine(std::string* piece, std::size_t maxBytes) {
+    if (m_pushedCount != 0 || m_pos >= m_buf.size()) return false;
+    const char* const start = m_buf.data() + m_pos;
+    const std::size_t rest = m_buf.size() - m_pos;
+    const void* const lf = std::memchr(start, '\n', rest);
+    if (!lf && m_file) return false;  // the line may go on in the next block
+    const std::size_t length = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : rest;
+    if (length >= maxBytes) return false;
+    std::size_t kept = length;
+    if (kept > 0 && start[kept - 1] == '\r') --kept;
+    if (const void* nul = std::memchr(start, '\0', kept)) kept = static_cast<std::size_t>(static_cast<const char*>(nul) - start);
+    piece->assign(start, kept);
+    m_pos += lf ? length + 1 : length;
+    return true;
 }
 
 bool CTextFile::ReadLine(std::string* line) {
@@ -227,6 +254,7 @@ bool CTextFile::ReadLine(std::string* line) {
 bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
     piece->clear();
     if (!m_open) return false;
+    if (TakeShortLine(piece, maxBytes)) return true;
     int c = Next();
     if (c == EOF) return false;
     bool cut = false;  // a NUL was met: the rest of the line is dropped
@@ -277,8 +305,8 @@ bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
 // byte-by-byte reading.
 void CTextFile::AppendRun(std::string* piece, std::size_t maxBytes) {
     if (m_pushedCount != 0) return;
-    const char* const from = m_text.data() + m_pos;
-    const char* const to = from + std::min(maxBytes - piece->size(), m_text.size() - m_pos);
+    const char* const from = m_buf.data() + m_pos;
+    const char* const to = from + std::min(maxBytes - piece->size(), m_buf.size() - m_pos);
     const char* p = from;
     while (p != to) {
         const ByteKind kind = kByteKind[static_cast<unsigned char>(*p)];

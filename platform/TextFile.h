@@ -8,6 +8,7 @@
 // device or a pipe in place of the file counts as unreadable.
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,7 +32,7 @@ void RemoveAllMemoryFiles();
 // The memory file at path, or nullptr. Its generation grows with every
 // SetMemoryFile, so a reader caching its lines sees each change.
 struct MemoryFile {
-    std::string bytes;
+    std::shared_ptr<const std::string> bytes;  // never null
     unsigned long long generation = 0;
 };
 const MemoryFile* FindMemoryFile(const std::string& path);
@@ -66,20 +67,25 @@ private:
     // file when it runs out.
     int Next() {
         if (m_pushedCount > 0) return m_pushed[--m_pushedCount];
-        if (m_pos == m_text.size() && !Fill()) return EOF;
-        return static_cast<unsigned char>(m_text[m_pos++]);
+        if (m_pos == m_buf.size() && !Fill()) return EOF;
+        return static_cast<unsigned char>(m_buf[m_pos++]);
     }
     bool Fill();
+    bool TakeShortLine(std::string* piece, std::size_t maxBytes);
     void AppendRun(std::string* piece, std::size_t maxBytes);
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
-    void OpenText(std::string bytes, bool utf8);
+    // Reads UTF-8 bytes, the whole file, as the Shift-JIS they convert to.
+    void OpenUtf8(std::string_view bytes);
 
     bool m_open = false;
     std::FILE* m_file = nullptr;  // null when the whole text is in m_text
-    // The whole text when it is read from memory (a memory file, a UTF-8
-    // file converted to Shift-JIS), else the block of the file read last.
+    // What is read: the whole text when it is in memory (a memory file, a
+    // UTF-8 file converted to Shift-JIS), else the block of the file read
+    // last. It lies in m_text, or in the memory file m_shared holds.
+    std::string_view m_buf;
     std::string m_text;
-    std::size_t m_pos = 0;  // the next byte of m_text
+    std::shared_ptr<const std::string> m_shared;
+    std::size_t m_pos = 0;  // the next byte of m_buf
     int m_unconvertibleLine = 0;
     int m_pushed[2] = {};  // bytes read ahead, the last one is read next
     int m_pushedCount = 0;

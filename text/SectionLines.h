@@ -21,6 +21,8 @@ bool IsHeaderLine(std::string_view line);
 
 // "[%d]" of n.
 std::string FormatHeader(int n);
+// n when line reads exactly FormatHeader(n); false for any other line.
+bool ParseHeader(std::string_view line, int* n);
 
 // Appends line to text and fills it with blanks to the next multiple of
 // width bytes (nothing when its length already is one; width < 1 fills

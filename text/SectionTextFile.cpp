@@ -1,5 +1,7 @@
 #include "text/SectionTextFile.h"
 
+#include <charconv>
+
 #include "app/SettingsStore.h"
 #include "platform/TextFile.h"
 #include "text/SectionLines.h"
@@ -16,28 +18,29 @@ int CSectionTextFile::Load(std::string_view fileName) {
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
 
-    std::vector<std::string> lines;
+    m_lines.Clear();
     int counter = 1;
     std::string line;
     // Lines beyond the array's 10000 are not read.
-    while (static_cast<int>(lines.size()) < kMaxLines && file.ReadLine(&line)) {
+    while (GetLineCount() < kMaxLines && file.ReadLine(&line)) {
         if (line == "[*]") line = FormatHeader(counter++);
-        lines.push_back(std::move(line));
+        m_lines.Add(line);
     }
-    m_lines = std::move(lines);
-    m_headers.clear();
-    for (std::size_t i = 0; i < m_lines.size(); ++i) {
-        const std::string& l = m_lines[i];
+    m_headers.Clear();
+    for (std::size_t i = 0; i < m_lines.Count(); ++i) {
+        const std::string_view l = m_lines[i];
         if (l.empty()) break;
-        if (IsSpacerLine(l) || IsCommentLine(l) || l[0] != '[') continue;
-        m_headers.emplace(l, i);
+        if (IsSpacerLine(l) || IsCommentLine(l)) continue;
+        m_headers.Add(l, i);
     }
+    m_headers.Finish();
     return 0;
 }
 
 int CSectionTextFile::CountSections() {
     int count = 0;
-    for (const std::string& line : m_lines) {
+    for (std::size_t i = 0; i < m_lines.Count(); ++i) {
+        const std::string_view line = m_lines[i];
         if (line.empty()) break;
         if (IsSpacerLine(line) || IsCommentLine(line)) continue;
         if (IsHeaderLine(line)) ++count;
@@ -48,22 +51,23 @@ int CSectionTextFile::CountSections() {
 
 const std::string& CSectionTextFile::GetPartText(int section, int part, int width) {
     m_text.clear();
-    const std::string header = FormatHeader(section);
-    const std::string marker = std::to_string(part) + ":";
-    const std::size_t n = m_lines.size();
+    char markerBytes[13];
+    char* markerEnd = std::to_chars(markerBytes, markerBytes + 12, part).ptr;
+    *markerEnd++ = ':';
+    const std::string_view marker(markerBytes, static_cast<std::size_t>(markerEnd - markerBytes));
+    const std::size_t n = m_lines.Count();
 
-    const auto found = m_headers.find(header);
-    if (found == m_headers.end()) return m_text;
-    std::size_t i = found->second;
+    std::size_t i = m_headers.Find(section);
+    if (i == CSectionIndex::npos) return m_text;
     for (++i;; ++i) {
         if (i >= n || m_lines[i].empty() || m_lines[i][0] == '[') return m_text;
-        const std::string& line = m_lines[i];
+        const std::string_view line = m_lines[i];
         if (IsSpacerLine(line) || IsCommentLine(line)) continue;
-        if (line.compare(0, marker.size(), marker) == 0) break;
+        if (line.starts_with(marker)) break;
     }
-    AppendFilled(&m_text, std::string_view(m_lines[i]).substr(marker.size()), width);
+    AppendFilled(&m_text, m_lines[i].substr(marker.size()), width);
     for (++i; i < n; ++i) {
-        const std::string& line = m_lines[i];
+        const std::string_view line = m_lines[i];
         if (line.empty() || IsHeaderLine(line) || (line.size() >= 2 && line[1] == ':')) break;
         if (IsSpacerLine(line) || IsCommentLine(line)) continue;
         if (m_text.size() >= kMaxText) {

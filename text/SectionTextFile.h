@@ -4,10 +4,10 @@
 // empty line ends the usable content.
 #include <string>
 #include <string_view>
-#include <unordered_map>
-#include <vector>
 
 #include "app/MessageReporter.h"
+#include "text/LineStore.h"
+#include "text/SectionIndex.h"
 
 class CSectionTextFile {
 public:
@@ -21,16 +21,15 @@ public:
     // multiple of width bytes; empty when the section or part is missing.
     const std::string& GetPartText(int section, int part, int width);
 
-    int GetLineCount() const { return static_cast<int>(m_lines.size()); }
-    const std::string& GetLine(int index) const { return m_lines[static_cast<std::size_t>(index)]; }
+    int GetLineCount() const { return static_cast<int>(m_lines.Count()); }
+    std::string_view GetLine(int index) const { return m_lines[static_cast<std::size_t>(index)]; }
     int GetSectionCount() const { return m_sectionCount; }
 
 private:
     CMessageReporter m_reporter;
-    std::vector<std::string> m_lines;
-    // The first line of each header text before the first empty line: the
-    // line a scan from the top finds.
-    std::unordered_map<std::string, std::size_t> m_headers;
+    CLineStore m_lines;
+    // The headers before the first empty line.
+    CSectionIndex m_headers;
     int m_sectionCount = 0;
     std::string m_text;
 };

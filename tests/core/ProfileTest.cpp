@@ -428,7 +428,7 @@ TEST(Profile, AMemorySettingsFileIsMergedLikeTheFileOnDisk) {
     }
     const MemoryFile* written = FindMemoryFile(memory);
     ASSERT_NE(written, nullptr);
-    EXPECT_EQ(written->bytes, ReadFile(disk));
+    EXPECT_EQ(*written->bytes, ReadFile(disk));
     // A new value set from outside is seen at once, with no file time to wait for.
     SetMemoryFile(memory, "[Settings]\nonepoint=5\n");
     EXPECT_EQ(GetPrivateProfileInt(memory, "Settings", "onepoint", 0), 5);

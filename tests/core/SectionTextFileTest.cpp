@@ -124,6 +124,25 @@ TEST_F(SectionTextFileTest, HeadersMustEndInABracketOfTheirOwn) {
     EXPECT_EQ(file.GetPartText(1, 2, 1), "");
 }
 
+// A section is found by the header written exactly as "[n]": other ways of
+// writing a number name no section, and the numbers reach int's ends.
+TEST_F(SectionTextFileTest, OnlyTheHeaderWrittenAsTheNumberIsFound) {
+    LoadText("[07]\n1:zero-led\n[+7]\n1:plus\n[ 7]\n1:blank\n[7]\n1:seven\n"
+             "[-0]\n1:minus zero\n[0]\n1:zero\n[-3]\n1:minus three\n"
+             "[2147483648]\n1:too big\n[2147483647]\n1:max\n[-2147483648]\n1:min\n");
+    EXPECT_EQ(file.GetPartText(7, 1, 1), "seven");
+    EXPECT_EQ(file.GetPartText(0, 1, 1), "zero");
+    EXPECT_EQ(file.GetPartText(-3, 1, 1), "minus three");
+    EXPECT_EQ(file.GetPartText(2147483647, 1, 1), "max");
+    EXPECT_EQ(file.GetPartText(-2147483648, 1, 1), "min");
+    EXPECT_EQ(file.GetPartText(-1, 1, 1), "");
+    EXPECT_EQ(file.GetPartText(8, 1, 1), "");
+    // A part's number is matched whole: "1:" is not the start of "10:".
+    LoadText("[1]\n10:ten\n1:one\n");
+    EXPECT_EQ(file.GetPartText(1, 1, 1), "one");
+    EXPECT_EQ(file.GetPartText(1, 10, 1), "ten");
+}
+
 TEST_F(SectionTextFileTest, APartStopsGrowingAtTwoThousandFortyEightBytes) {
     std::string body = "[1]\n2:start\n";
     for (int i = 0; i < 60; ++i) body += std::string(40, 'a') + "\n";

@@ -120,6 +120,11 @@ TEST_F(SettingsStoreTest, AnEmptyHistoryKeyEndsLoading) {
     EXPECT_EQ(Store().LoadFindStrings(), (std::vector<std::string>{"蛙", "古池"}));
     WriteFile(Ini(), "[Find Strings]\nFind1=x\nFind3=y\n");
     EXPECT_EQ(Store().LoadFindStrings(), std::vector<std::string>{"x"});
+    // Keys in any case; a number written otherwise than plainly is no key.
+    WriteFile(Ini(), "[Find Strings]\nFIND1=a\nfind2=b\nFind03=c\nFind+3=c\nFind 3=c\nFind3x=c\n");
+    EXPECT_EQ(Store().LoadFindStrings(), (std::vector<std::string>{"a", "b"}));
+    WriteFile(Ini(), "[Find Strings]\nFind2=b\nFind1=a\nFind3=c\nFind18446744073709551617=d\n");
+    EXPECT_EQ(Store().LoadFindStrings(), (std::vector<std::string>{"a", "b", "c"}));
 }
 
 TEST_F(SettingsStoreTest, WindowPosRestoresNormalAndMaximisedWindows) {

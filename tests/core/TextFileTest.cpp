@@ -140,4 +140,27 @@ TEST(TextFile, AUtf8FileReadsAsShiftJisFromDiskAndFromMemory) {
     RemoveMemoryFile(memory);
 }
 
+// A memory file is read where it lies: one replaced or taken away while a
+// reader has it open is still read whole, as it was when it opened.
+TEST(TextFile, AnOpenMemoryFileOutlivesItsReplacement) {
+    const std::string path = "/nonexistent/kirokan/memory.txt";
+    const std::string first = std::string(40, 'a') + "\n" + std::string(40, 'b');
+    for (const bool remove : {false, true}) {
+        SetMemoryFile(path, first);
+        CTextFile file;
+        ASSERT_TRUE(file.Open(path));
+        std::string line;
+        ASSERT_TRUE(file.ReadLine(&line));
+        EXPECT_EQ(line, std::string(40, 'a'));
+        if (remove)
+            RemoveAllMemoryFiles();
+        else
+            SetMemoryFile(path, std::string(100, 'z'));
+        ASSERT_TRUE(file.ReadLine(&line));
+        EXPECT_EQ(line, std::string(40, 'b'));
+        EXPECT_FALSE(file.ReadLine(&line));
+    }
+    RemoveMemoryFile(path);
+}
+
 }  // namespace

@@ -27,6 +27,10 @@ void CopyText(char (&field)[N], const char* text) {
 // Copies a notes value, cut to the field at a character boundary.
 template <std::size_t N, std::size_t M>
 void CopyNotes(char (&field)[N], const char (&value)[M]) {
+    if (value[0] == '\0') {
+        field[0] = '\0';  // nothing to cut
+        return;
+    }
     platform::CopyToField(field, N, std::string_view(value, strnlen(value, M)));
 }
 

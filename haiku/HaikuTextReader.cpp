@@ -16,13 +16,11 @@ constexpr std::size_t kPiece = 254;  // longest line the single load reads at on
 
 void Clear(HaikuNotes* notes) { std::memset(notes, 0, sizeof *notes); }
 
-// The fields the bulk load fills: the table's.
+// The fields the bulk load fills (the table's) made empty; they are C
+// strings, read up to their NUL.
 void ClearTableFields(HaikuNotes* notes) {
-    for (char* field : {notes->reading1, notes->reading2, notes->reading3})
-        std::memset(field, 0, sizeof notes->reading1);
-    std::memset(notes->season, 0, sizeof notes->season);
-    std::memset(notes->seasonWord, 0, sizeof notes->seasonWord);
-    std::memset(notes->source, 0, sizeof notes->source);
+    notes->reading1[0] = notes->reading2[0] = notes->reading3[0] = '\0';
+    notes->season[0] = notes->seasonWord[0] = notes->source[0] = '\0';
 }
 
 template <std::size_t N>
@@ -58,13 +56,14 @@ int CHaikuTextReader::LoadAll(std::string_view fileName, int width, CHaikuTable&
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
     CLineStore lines;
-    std::string line;
-    while (static_cast<int>(lines.Count()) < kMaxBulkLines && file.ReadLine(&line)) lines.Add(line);
+    lines.ReserveFor(file.Ahead(), kMaxBulkLines);
+    std::string scratch;
+    std::string_view line;
+    while (static_cast<int>(lines.Count()) < kMaxBulkLines && file.ReadLine(&line, &scratch)) lines.Add(line);
     file.Close();
 
     CSectionIndex headers;
-    for (std::size_t i = 0; i < lines.Count(); ++i) headers.Add(lines[i], i);
-    headers.Finish();
+    headers.Build(lines, lines.Count());
 
     // The bulk load sets only the fields the table keeps; the rest stay clear.
     Clear(&m_notes);

@@ -231,7 +231,7 @@ bool CTextFile::Fill() {
 // A line whose end is already in memory and that is shorter than a piece is
 // taken at once: nothing in it can cut the piece, so it is the line's bytes
 // without the carriage return before its end, up to a NUL.
-bool CTextFile::TakeShortLine(std::string* piece, std::size_t maxBytes) {
+bool CTextFile::TakeShortLine(std::string_view* piece, std::size_t maxBytes) {
     if (m_pushedCount != 0 || m_pos >= m_buf.size()) return false;
     const char* const start = m_buf.data() + m_pos;
     const std::size_t rest = m_buf.size() - m_pos;
@@ -242,8 +242,15 @@ bool CTextFile::TakeShortLine(std::string* piece, std::size_t maxBytes) {
     std::size_t kept = length;
     if (kept > 0 && start[kept - 1] == '\r') --kept;
     if (const void* nul = std::memchr(start, '\0', kept)) kept = static_cast<std::size_t>(static_cast<const char*>(nul) - start);
-    piece->assign(start, kept);
+    *piece = std::string_view(start, kept);
     m_pos += lf ? length + 1 : length;
+    return true;
+}
+
+bool CTextFile::ReadLine(std::string_view* line, std::string* scratch) {
+    if (m_open && TakeShortLine(line, static_cast<std::size_t>(-1))) return true;
+    if (!ReadLine(scratch)) return false;
+    *line = *scratch;
     return true;
 }
 
@@ -254,7 +261,10 @@ bool CTextFile::ReadLine(std::string* line) {
 bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
     piece->clear();
     if (!m_open) return false;
-    if (TakeShortLine(piece, maxBytes)) return true;
+    if (std::string_view line; TakeShortLine(&line, maxBytes)) {
+        piece->assign(line);
+        return true;
+    }
     int c = Next();
     if (c == EOF) return false;
     bool cut = false;  // a NUL was met: the rest of the line is dropped

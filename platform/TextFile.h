@@ -57,6 +57,12 @@ public:
 
     // The next whole line, any length; false at the end of the file.
     bool ReadLine(std::string* line);
+    // The same line as a view: into the text already read when the line lies
+    // there whole, else into *scratch. Valid until the next read or Close.
+    bool ReadLine(std::string_view* line, std::string* scratch);
+    // The bytes read ahead and not yet taken: the rest of a file held in
+    // memory, else what is left of the block read last. A hint for sizing.
+    std::string_view Ahead() const { return std::string_view(m_buf.data() + m_pos, m_buf.size() - m_pos); }
     // The next piece of a line: at most maxBytes bytes, cut at a Shift-JIS
     // character boundary; the rest of a longer line comes as the next piece.
     // false at the end of the file.
@@ -71,7 +77,7 @@ private:
         return static_cast<unsigned char>(m_buf[m_pos++]);
     }
     bool Fill();
-    bool TakeShortLine(std::string* piece, std::size_t maxBytes);
+    bool TakeShortLine(std::string_view* piece, std::size_t maxBytes);
     void AppendRun(std::string* piece, std::size_t maxBytes);
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
     // Reads UTF-8 bytes, the whole file, as the Shift-JIS they convert to.

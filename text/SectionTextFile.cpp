@@ -19,21 +19,22 @@ int CSectionTextFile::Load(std::string_view fileName) {
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
 
     m_lines.Clear();
+    m_lines.ReserveFor(file.Ahead(), kMaxLines);
     int counter = 1;
-    std::string line;
+    std::string scratch;
+    std::string_view line;
     // Lines beyond the array's 10000 are not read.
-    while (GetLineCount() < kMaxLines && file.ReadLine(&line)) {
-        if (line == "[*]") line = FormatHeader(counter++);
-        m_lines.Add(line);
+    while (GetLineCount() < kMaxLines && file.ReadLine(&line, &scratch)) {
+        if (line == "[*]")
+            m_lines.Add(FormatHeader(counter++));
+        else
+            m_lines.Add(line);
     }
-    m_headers.Clear();
-    for (std::size_t i = 0; i < m_lines.Count(); ++i) {
-        const std::string_view l = m_lines[i];
-        if (l.empty()) break;
-        if (IsSpacerLine(l) || IsCommentLine(l)) continue;
-        m_headers.Add(l, i);
-    }
-    m_headers.Finish();
+    // The headers before the first empty line (a spacer or a comment is
+    // never read as one).
+    std::size_t usable = 0;
+    while (usable < m_lines.Count() && !m_lines[usable].empty()) ++usable;
+    m_headers.Build(m_lines, usable);
     return 0;
 }
 
@@ -51,17 +52,18 @@ int CSectionTextFile::CountSections() {
 
 const std::string& CSectionTextFile::GetPartText(int section, int part, int width) {
     m_text.clear();
+    std::size_t i = m_headers.Find(section);
+    if (i == CSectionIndex::npos) return m_text;
     char markerBytes[13];
     char* markerEnd = std::to_chars(markerBytes, markerBytes + 12, part).ptr;
     *markerEnd++ = ':';
     const std::string_view marker(markerBytes, static_cast<std::size_t>(markerEnd - markerBytes));
     const std::size_t n = m_lines.Count();
 
-    std::size_t i = m_headers.Find(section);
-    if (i == CSectionIndex::npos) return m_text;
     for (++i;; ++i) {
-        if (i >= n || m_lines[i].empty() || m_lines[i][0] == '[') return m_text;
+        if (i >= n) return m_text;
         const std::string_view line = m_lines[i];
+        if (line.empty() || line[0] == '[') return m_text;
         if (IsSpacerLine(line) || IsCommentLine(line)) continue;
         if (line.starts_with(marker)) break;
     }

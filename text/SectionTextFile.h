@@ -28,8 +28,7 @@ public:
 private:
     CMessageReporter m_reporter;
     CLineStore m_lines;
-    // The headers before the first empty line.
-    CSectionIndex m_headers;
+    CSectionIndex m_headers;  // of the lines before the first empty one
     int m_sectionCount = 0;
     std::string m_text;
 };

@@ -76,10 +76,22 @@ std::vector<std::string> ReadPieces(const std::string& path, std::size_t maxByte
     return pieces;
 }
 
+// Whole lines read as views (into the text read, or into a scratch string).
+std::vector<std::string> ReadLineViews(const std::string& path) {
+    CTextFile file;
+    EXPECT_TRUE(file.Open(path));
+    std::vector<std::string> lines;
+    std::string scratch;
+    std::string_view line;
+    while (file.ReadLine(&line, &scratch)) lines.emplace_back(line);
+    return lines;
+}
+
 // Random texts, most of them past a block of 16 KiB, made of the bytes that
 // matter: line ends, NUL, lead bytes (0x5C and letters among the trail
 // bytes), blanks and letters; read from disk in blocks and from memory whole,
-// in pieces of several sizes, they give what the model gives.
+// in pieces of several sizes and as line views, they give what the model
+// gives.
 TEST(TextFile, BlockWiseReadingAgreesWithTheByteByByteModel) {
     const unsigned char alphabet[] = {'a', 'b', ' ', '\\', '@', '\n', '\r', '\0', 0x81, 0x82, 0x9F,
                                       0xE0, 0xFC, 0xA0, 0x80, 0xFD, 0xFF};
@@ -108,6 +120,9 @@ TEST(TextFile, BlockWiseReadingAgreesWithTheByteByByteModel) {
             ASSERT_EQ(ReadPieces(path, maxBytes), model) << "round " << round << ", pieces of " << maxBytes;
             ASSERT_EQ(ReadPieces(memoryPath, maxBytes), model) << "round " << round << ", from memory";
         }
+        const std::vector<std::string> lines = ModelPieces(text, static_cast<std::size_t>(-1));
+        ASSERT_EQ(ReadLineViews(path), lines) << "round " << round << ", line views";
+        ASSERT_EQ(ReadLineViews(memoryPath), lines) << "round " << round << ", line views from memory";
         RemoveMemoryFile(memoryPath);
         ++texts;
     }

@@ -56,7 +56,7 @@ int CHaikuTextReader::LoadAll(std::string_view fileName, int width, CHaikuTable&
     if (!file.Open(path)) return m_reporter.ReportUnreadable(path);
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
     CLineStore lines;
-    lines.ReserveFor(file.Ahead(), kMaxBulkLines);
+    lines.ReserveFor(file, kMaxBulkLines);
     std::string scratch;
     std::string_view line;
     while (static_cast<int>(lines.Count()) < kMaxBulkLines && file.ReadLine(&line, &scratch)) lines.Add(line);

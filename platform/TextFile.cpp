@@ -202,8 +202,15 @@ bool CTextFile::Open(const std::string& path) {
         return true;
     }
     m_file = f;
+    struct stat st {};
+    m_fileSize = fstat(fileno(f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
     m_open = true;
     return true;
+}
+
+std::size_t CTextFile::SizeHint() const {
+    const std::size_t ahead = m_buf.size() - m_pos;
+    return m_file && m_fileSize > m_filled ? m_fileSize - m_filled + ahead : ahead;
 }
 
 void CTextFile::Close() {
@@ -214,6 +221,7 @@ void CTextFile::Close() {
     m_text.clear();
     m_shared.reset();
     m_pos = 0;
+    m_fileSize = m_filled = 0;
     m_unconvertibleLine = 0;
     m_pushedCount = 0;
 }
@@ -225,6 +233,7 @@ bool CTextFile::Fill() {
     m_text.resize(n);
     m_buf = m_text;
     m_pos = 0;
+    m_filled += n;
     return n > 0;
 }
 

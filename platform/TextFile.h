@@ -61,8 +61,11 @@ public:
     // there whole, else into *scratch. Valid until the next read or Close.
     bool ReadLine(std::string_view* line, std::string* scratch);
     // The bytes read ahead and not yet taken: the rest of a file held in
-    // memory, else what is left of the block read last. A hint for sizing.
+    // memory, else what is left of the block read last.
     std::string_view Ahead() const { return std::string_view(m_buf.data() + m_pos, m_buf.size() - m_pos); }
+    // About how many bytes are left to read (a file on disk by its size when
+    // it opened): a hint for sizing what is read into.
+    std::size_t SizeHint() const;
     // The next piece of a line: at most maxBytes bytes, cut at a Shift-JIS
     // character boundary; the rest of a longer line comes as the next piece.
     // false at the end of the file.
@@ -92,6 +95,8 @@ private:
     std::string m_text;
     std::shared_ptr<const std::string> m_shared;
     std::size_t m_pos = 0;  // the next byte of m_buf
+    std::size_t m_fileSize = 0;  // a file on disk: its size when it opened
+    std::size_t m_filled = 0;    // and the bytes read from it into blocks
     int m_unconvertibleLine = 0;
     int m_pushed[2] = {};  // bytes read ahead, the last one is read next
     int m_pushedCount = 0;

@@ -19,7 +19,7 @@ int CSectionTextFile::Load(std::string_view fileName) {
     m_reporter.ReportUnconvertible(path, file.UnconvertibleLine());
 
     m_lines.Clear();
-    m_lines.ReserveFor(file.Ahead(), kMaxLines);
+    m_lines.ReserveFor(file, kMaxLines);
     int counter = 1;
     std::string scratch;
     std::string_view line;

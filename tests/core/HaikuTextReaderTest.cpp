@@ -173,6 +173,25 @@ TEST_F(HaikuTextReaderTest, AMissingSectionGivesEmptyTexts) {
     EXPECT_TRUE(box.texts.empty());
 }
 
+// Each row of the bulk load gets only its own section's values: nothing of
+// the row before, and nothing of a header that only looks like its number.
+TEST_F(HaikuTextReaderTest, TheBulkLoadKeepsNoValueOfTheRowBefore) {
+    for (int regNo = 1; regNo <= 3; ++regNo) AddHaiku(regNo);
+    PutNotes("[1]\n2:ふるいけや かわず とびこむ\n3:春\n4:蛙\n5:『春の日』\n"
+             "[2]\n3:夏\n[03]\n3:秋\n4:月\n");
+    EXPECT_EQ(reader.LoadAll("kirono.txt", 44, *table, 3), 0);
+    const HaikuRecord first = table->GetRecord(0);
+    EXPECT_STREQ(first.reading3, "とびこむ");
+    EXPECT_STREQ(first.source, "『春の日』");
+    const HaikuRecord second = table->GetRecord(1);
+    EXPECT_STREQ(second.season, "夏");
+    for (const char* field : {second.reading1, second.reading2, second.reading3, second.seasonWord, second.source})
+        EXPECT_STREQ(field, "");
+    const HaikuRecord third = table->GetRecord(2);
+    for (const char* field : {third.season, third.seasonWord, third.reading1})
+        EXPECT_STREQ(field, "");
+}
+
 TEST_F(HaikuTextReaderTest, ARowWithoutANumberStopsWithAMessage) {
     AddHaiku(1);
     AddHaiku(3);  // slot 1 stays empty

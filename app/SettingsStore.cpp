@@ -110,15 +110,7 @@ int CSettingsStore::Init(const std::string& workingDir, const std::string& progr
 }
 
 std::string CSettingsStore::GetDataFilePath(std::string_view fileName) const {
-    // JoinPath(JoinPath(m_dataDir, "TxtData"), fileName), made at once.
-    constexpr std::string_view kTxtData = "TxtData/";
-    std::string path;
-    path.reserve(m_dataDir.size() + 1 + kTxtData.size() + fileName.size());
-    path += m_dataDir;
-    if (path.empty() || path.back() != '/') path += '/';
-    path += kTxtData;
-    path += fileName;
-    return path;
+    return JoinPath(JoinPath(m_dataDir, "TxtData"), fileName);
 }
 
 bool CSettingsStore::PrepareWrite() {

@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <optional>
 #include <unordered_map>
 
 #include "platform/Codec.h"
@@ -47,13 +46,11 @@ const MemoryFile* FindMemoryFile(const std::string& path) {
 }
 
 std::FILE* OpenRegularFile(const std::string& path) {
-    if (auto& files = MemoryFiles(); !files.empty()) {
-        if (const auto it = files.find(path); it != files.end()) {
-            const std::string& bytes = *it->second.bytes;
-            // Opened for reading only: fmemopen never writes to the bytes.
-            return bytes.empty() ? std::fopen("/dev/null", "rb")
-                                 : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
-        }
+    if (const MemoryFile* memory = FindMemoryFile(path)) {
+        const std::string& bytes = *memory->bytes;
+        // Opened for reading only: fmemopen never writes to the bytes.
+        return bytes.empty() ? std::fopen("/dev/null", "rb")
+                             : fmemopen(const_cast<char*>(bytes.data()), bytes.size(), "rb");
     }
     // Opened without blocking: a named pipe in place of the file would
     // otherwise wait for a writer in open(2) before the check below.
@@ -125,26 +122,24 @@ int ScanUtf8(std::string_view bytes, bool cutEndAllowed) {
 
 constexpr std::size_t kBlock = 16384;  // bytes read from a file at once
 
-// The whole file when it is UTF-8 holding non-ASCII bytes; nullopt otherwise
-// (the file is then rewound to its start). A Shift-JIS file is told by its
-// first block: its first double-byte character is no UTF-8.
-std::optional<std::string> ReadIfUtf8(std::FILE* f) {
-    std::string bytes;
+// Reads the file's start into *bytes: the whole file while it may be UTF-8
+// (up to the probe's bound), else only its first reading, since a Shift-JIS
+// file is told by its first double-byte character, which is no UTF-8. True
+// when the file is UTF-8 holding non-ASCII bytes; otherwise the reading goes
+// on from where this one stopped, after the bytes read here.
+bool ReadStart(std::FILE* f, std::string* bytes) {
     std::size_t n;
     bool first = true;
     do {
-        const std::size_t had = bytes.size();
-        bytes.resize(had + kBlock * 4);
-        n = std::fread(bytes.data() + had, 1, kBlock * 4, f);
-        bytes.resize(had + n);
-        if (bytes.size() > kUtf8Probe) break;
-        if (first && ScanUtf8(bytes, true) < 0) break;
+        const std::size_t had = bytes->size();
+        bytes->resize(had + kBlock * 4);
+        n = std::fread(bytes->data() + had, 1, kBlock * 4, f);
+        bytes->resize(had + n);
+        if (bytes->size() > kUtf8Probe) break;
+        if (first && ScanUtf8(*bytes, true) < 0) break;
         first = false;
     } while (n > 0);
-    const bool utf8 = bytes.size() <= kUtf8Probe && !std::ferror(f) && ScanUtf8(bytes, false) == 1;
-    std::rewind(f);
-    if (!utf8) return std::nullopt;
-    return bytes;
+    return bytes->size() <= kUtf8Probe && !std::ferror(f) && ScanUtf8(*bytes, false) == 1;
 }
 
 // What a byte can be in a line: a single-byte character, the lead byte of a
@@ -196,14 +191,20 @@ bool CTextFile::Open(const std::string& path) {
     }
     std::FILE* f = OpenRegularFile(path);
     if (!f) return false;
-    if (const std::optional<std::string> utf8 = ReadIfUtf8(f)) {
+    std::string start;
+    if (ReadStart(f, &start)) {
         std::fclose(f);
-        OpenUtf8(*utf8);
+        OpenUtf8(start);
         return true;
     }
+    // Read as Shift-JIS: the start already read is the first block.
+    std::clearerr(f);
     m_file = f;
     struct stat st {};
     m_fileSize = fstat(fileno(f), &st) == 0 ? static_cast<std::size_t>(st.st_size) : 0;
+    m_text = std::move(start);
+    m_buf = m_text;
+    m_filled = m_text.size();
     m_open = true;
     return true;
 }
@@ -257,8 +258,10 @@ bool CTextFile::TakeShortLine(std::string_view* piece, std::size_t maxBytes) {
 }
 
 bool CTextFile::ReadLine(std::string_view* line, std::string* scratch) {
-    if (m_open && TakeShortLine(line, static_cast<std::size_t>(-1))) return true;
-    if (!ReadLine(scratch)) return false;
+    scratch->clear();
+    if (!m_open) return false;
+    if (TakeShortLine(line, static_cast<std::size_t>(-1))) return true;
+    if (!ReadBytewise(scratch, static_cast<std::size_t>(-1))) return false;
     *line = *scratch;
     return true;
 }
@@ -274,6 +277,12 @@ bool CTextFile::ReadPiece(std::string* piece, std::size_t maxBytes) {
         piece->assign(line);
         return true;
     }
+    return ReadBytewise(piece, maxBytes);
+}
+
+// ReadPiece for what TakeShortLine leaves: byte by byte, with runs of whole
+// characters taken at once. piece is empty.
+bool CTextFile::ReadBytewise(std::string* piece, std::size_t maxBytes) {
     int c = Next();
     if (c == EOF) return false;
     bool cut = false;  // a NUL was met: the rest of the line is dropped

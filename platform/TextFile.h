@@ -81,6 +81,7 @@ private:
     }
     bool Fill();
     bool TakeShortLine(std::string_view* piece, std::size_t maxBytes);
+    bool ReadBytewise(std::string* piece, std::size_t maxBytes);
     void AppendRun(std::string* piece, std::size_t maxBytes);
     void Unread(int c) { m_pushed[m_pushedCount++] = c; }
     // Reads UTF-8 bytes, the whole file, as the Shift-JIS they convert to.

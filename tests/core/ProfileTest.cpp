@@ -238,19 +238,19 @@ TEST(TextFile, PiecesKeepCharactersWholeAndLineEndsApart) {
     EXPECT_EQ(Pieces("\n\n", 10), (V{"", ""}));
 }
 
-// A file is read in blocks of 16 KiB: a CR LF, a double-byte character and a
-// lone CR cut by a block's end read as they do within a block, and a memory
-// file (read whole) gives the same pieces.
+// A file is read 64 KiB at first, then in blocks of 16 KiB: a CR LF, a
+// double-byte character and a lone CR cut by a reading's end read as they do
+// within one, and a memory file (read whole) gives the same pieces.
 TEST(TextFile, BlockEndsSplitNothingAndAMemoryFileReadsLikeTheFile) {
     using V = std::vector<std::string>;
-    const std::string a(16383, 'a');         // CR at 16383, LF at 16384
-    const std::string b(16382, 'b');         // 表 at 32767 and 32768
-    const std::string c(16380, 'c');         // lone CR at 49151
+    const std::string a(65535, 'a');         // CR at 65535, LF at 65536
+    const std::string b(16382, 'b');         // 表 at 81919 and 81920
+    const std::string c(16380, 'c');         // lone CR at 98303
     const std::string bytes = a + "\r\n" + b + "表x\n" + c + "\ry\n\x95";
     const V expected{a, b + "表x", c + "\ry", "\x95"};
-    ASSERT_EQ(bytes.find('\n'), 16384u);
-    ASSERT_EQ(bytes.substr(32767, 2), "表");
-    ASSERT_EQ(bytes[49151], '\r');
+    ASSERT_EQ(bytes.find('\n'), 65536u);
+    ASSERT_EQ(bytes.substr(81919, 2), "表");
+    ASSERT_EQ(bytes[98303], '\r');
     EXPECT_EQ(Pieces(bytes, std::size_t(-1)), expected);
 
     TempDir dir;
@@ -266,8 +266,8 @@ TEST(TextFile, BlockEndsSplitNothingAndAMemoryFileReadsLikeTheFile) {
     EXPECT_FALSE(std::filesystem::exists(path));
 
     // Pieces of two bytes keep the character whole across the block's end.
-    const V pieces = Pieces(b + "表", 2);
-    ASSERT_EQ(pieces.size(), 8192u);
+    const V pieces = Pieces(std::string(65534, 'b') + "表", 2);
+    ASSERT_EQ(pieces.size(), 32768u);
     EXPECT_EQ(pieces.back(), "表");
 }
 

@@ -87,7 +87,7 @@ std::vector<std::string> ReadLineViews(const std::string& path) {
     return lines;
 }
 
-// Random texts, most of them past a block of 16 KiB, made of the bytes that
+// Random texts, most of them past the file's first reading, made of the bytes that
 // matter: line ends, NUL, lead bytes (0x5C and letters among the trail
 // bytes), blanks and letters; read from disk in blocks and from memory whole,
 // in pieces of several sizes and as line views, they give what the model
@@ -101,7 +101,8 @@ TEST(TextFile, BlockWiseReadingAgreesWithTheByteByByteModel) {
     const std::string memoryPath = dir / "memory.txt";
     int texts = 0;
     for (int round = 0; round < 60; ++round) {
-        const std::size_t length = round < 10 ? random() % 64 : 16384 - 40 + random() % 20000;
+        // Past the file's first reading (64 KiB) into the 16 KiB blocks after it.
+        const std::size_t length = round < 10 ? random() % 64 : 65536 - 40 + random() % 40000;
         // Some texts mostly single bytes, some mostly lead bytes, some line ends.
         const unsigned weight = random() % 3;
         std::string text;
